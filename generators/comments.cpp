@@ -1,0 +1,8 @@
+#include "generators/areas.h"
+#include "generators/css_text.h"
+
+namespace stylewright {
+
+GeneratedBlock generateComments(const OptionSet &) { return {{}, notBuiltYetError()}; }
+
+} // namespace stylewright

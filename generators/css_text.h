@@ -1,0 +1,26 @@
+#pragma once
+// Small pieces every generator uses to build its rules.
+
+#include "options/option_set.h"
+
+#include <QString>
+#include <QStringView>
+#include <optional>
+
+namespace stylewright {
+
+// A colour option's CSS digits: its rightmost six characters, the whole text when shorter.
+inline QString colour(const OptionSet &o, QStringView id) { return o.value(id).right(6); }
+
+// Adds a whole number to a plain decimal text ("12", "12.5", "-3") in exact decimal arithmetic
+// and writes the sum in its shortest form (12.5 + 5 gives "17.5", 36 + 5 gives "41").
+// Nothing for any other text ("", "12px", "abc").
+std::optional<QString> addToDecimal(QStringView number, int addend);
+
+// The message a generator gives when a size it computes with is not a number.
+QString notANumberError(QStringView fieldLabel, QStringView text);
+
+// Message for an area whose generator is not part of this build yet.
+QString notBuiltYetError();
+
+} // namespace stylewright

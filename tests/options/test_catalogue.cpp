@@ -1,0 +1,133 @@
+#include "options/catalogue.h"
+#include "options/option_set.h"
+
+#include <QMap>
+#include <QSet>
+#include <QTest>
+
+using namespace stylewright;
+using namespace Qt::Literals::StringLiterals;
+
+class TestCatalogue : public QObject {
+    Q_OBJECT
+private slots:
+    void countsByKind();
+    void colourFields();
+    void identifiersAndKeysAreUnique();
+    void sectionsInSaveOrder();
+    void listsKeepTheirItems();
+    void startStatesFollowTheRules();
+    void unknownIdentifiers();
+};
+
+void TestCatalogue::countsByKind()
+{
+    QMap<OptionKind, int> count;
+    for (const OptionDef &d : options())
+        ++count[d.kind];
+    QCOMPARE(count[OptionKind::Check], 35);
+    QCOMPARE(count[OptionKind::Choice], 43);
+    QCOMPARE(count[OptionKind::Number] + count[OptionKind::Colour] + count[OptionKind::Picture], 111);
+}
+
+void TestCatalogue::colourFields()
+{
+    int colours = 0;
+    for (const OptionDef &d : options()) {
+        if (d.kind != OptionKind::Colour)
+            continue;
+        ++colours;
+        // label + "#" + six hexadecimal digits
+        const QString v = d.defaultValue.toString();
+        QCOMPARE(v.at(v.size() - 7), QChar(u'#'));
+    }
+    QCOMPARE(colours, 31);
+}
+
+void TestCatalogue::identifiersAndKeysAreUnique()
+{
+    QSet<QString> ids, keys;
+    QSet<int> orders;
+    for (const OptionDef &d : options()) {
+        ids.insert(d.id.toString());
+        keys.insert(d.section + u'/' + d.key);
+        orders.insert(d.saveOrder);
+        QCOMPARE(optionIndex(d.id), int(&d - options().data()));
+        if (d.kind == OptionKind::Check)
+            QVERIFY(!d.caption.isEmpty());
+    }
+    QCOMPARE(ids.size(), kOptionCount);
+    QCOMPARE(keys.size(), kOptionCount);
+    QCOMPARE(orders.size(), kOptionCount);
+}
+
+void TestCatalogue::sectionsInSaveOrder()
+{
+    const QList<QPair<QString, int>> expected = {
+        {u"空间背景"_s, 10}, {u"主体设置"_s, 12}, {u"分栏设置"_s, 5},  {u"名称简介"_s, 14},
+        {u"名称栏"_s, 10},   {u"简介栏"_s, 9},    {u"导航设置"_s, 11}, {u"模块标题栏/编辑栏"_s, 7},
+        {u"模块设置"_s, 11}, {u"文章设置"_s, 9},  {u"文章发表日期"_s, 1}, {u"文章内容设置"_s, 11},
+        {u"文章链接栏"_s, 4}, {u"文章分类/存档"_s, 13}, {u"个人档案"_s, 7}, {u"相册设置"_s, 8},
+        {u"友情链接"_s, 12}, {u"好友列表"_s, 4},  {u"留言评论"_s, 12}, {u"综合设置"_s, 10},
+        {u"搜索模块"_s, 5},  {u"播放器"_s, 1},    {u"图片特效"_s, 2},  {u"宠物设置"_s, 1},
+    };
+    QList<QPair<QString, int>> actual;
+    for (int row : saveOrder()) {
+        const QString section = options()[row].section.toString();
+        if (actual.isEmpty() || actual.back().first != section)
+            actual.append({section, 0});
+        ++actual.back().second;
+    }
+    QCOMPARE(actual, expected);
+    const OptionDef &first = options()[saveOrder().front()];
+    const OptionDef &last = options()[saveOrder().back()];
+    QCOMPARE(first.id, u"chcbggd");
+    QCOMPARE(last.key, u"宠物大小");
+    QCOMPARE(options()[optionIndex(u"chcmrl(2)")].key, u"右边图片选项");
+    QCOMPARE(options()[optionIndex(u"txtssbgp")].section, u"搜索模块");
+}
+
+void TestCatalogue::listsKeepTheirItems()
+{
+    const QStringList positions = listItems(options()[optionIndex(u"cmbbdbg")]);
+    QCOMPARE(positions.size(), 9);
+    QCOMPARE(positions.at(7), u"bottom center "_s);
+    QCOMPARE(listItems(options()[optionIndex(u"cmbmrlp(1)")]).at(7), u"bottom center"_s);
+    QCOMPARE(listItems(options()[optionIndex(u"cmbmjxg(0)")]).last(), u"无效果"_s);
+    QCOMPARE(listItems(options()[optionIndex(u"txtbgm")]).size(), 16);
+    QCOMPARE(listItems(options()[optionIndex(u"cmbchongwu")]),
+             QStringList({u"100"_s, u"200"_s, u"300"_s, u"400"_s, u"500"_s, u"600"_s, u"隐藏宠物"_s,
+                          u"默认大小"_s}));
+    for (const OptionDef &d : options()) {
+        if (d.kind == OptionKind::Choice)
+            QVERIFY2(!d.items.isEmpty(), qPrintable(d.id.toString()));
+    }
+    QVERIFY(options()[optionIndex(u"txtmrl(1)")].defaultValue.endsWith(u"/1.jpg|gif|bmp"));
+}
+
+void TestCatalogue::startStatesFollowTheRules()
+{
+    OptionSet o;
+    for (int row = 0; row < kOptionCount; ++row)
+        o.react(row);
+    for (int row = 0; row < kOptionCount; ++row) {
+        const OptionDef &d = options()[row];
+        QVERIFY2(o.isEnabled(row) == d.startEnabled, qPrintable(d.id.toString()));
+        QCOMPARE(o.value(row), d.defaultValue.toString());
+    }
+}
+
+void TestCatalogue::unknownIdentifiers()
+{
+    OptionSet o;
+    QCOMPARE(optionIndex(u"nosuch"), -1);
+    QCOMPARE(o.value(u"nosuch"), QString());
+    QVERIFY(!o.isEnabled(u"nosuch"));
+    o.setValue(u"nosuch", u"x"_s);
+    o.setValue(-5, u"x"_s);
+    o.setValue(kOptionCount, u"x"_s);
+    QCOMPARE(o.value("txtbgc"), u"背景颜色#000000"_s);
+}
+
+QTEST_GUILESS_MAIN(TestCatalogue)
+#include "test_catalogue.moc"

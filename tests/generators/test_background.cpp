@@ -1,0 +1,180 @@
+#include "generators/code_file.h"
+#include "generators/generators.h"
+#include "options/option_set.h"
+
+#include <QTest>
+
+using namespace stylewright;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+using Settings = QList<QPair<QString, QString>>;
+
+OptionSet with(const Settings &settings)
+{
+    OptionSet o;
+    for (const auto &[id, v] : settings)
+        o.setValue(id, v);
+    return o;
+}
+
+QStringList writes(const Settings &settings) { return generate(u"cmdbg", with(settings)).writes; }
+
+} // namespace
+
+class TestBackground : public QObject {
+    Q_OBJECT
+private slots:
+    void defaultBlockBytes();
+    void bodyRule_data();
+    void bodyRule();
+    void widthRule();
+    void mainAreaRule_data();
+    void mainAreaRule();
+    void columnRules_data();
+    void columnRules();
+    void textsGoInAsTheyStand();
+};
+
+void TestBackground::defaultBlockBytes()
+{
+    const GeneratedBlock block = generate(u"cmdbg", OptionSet());
+    QVERIFY(block.error.isEmpty());
+    QCOMPARE(block.writes.size(), 8);
+    const QByteArray expected = "/*\xB1\xB3\xBE\xB0\xC7\xF8\xD3\xF2*/\r\n"      // 背景区域
+                                "body{background-color:#000000}\r\n"
+                                "\r\n/*\xBF\xD5\xBC\xE4\xBF\xED\xB6\xC8*/\r\n"  // 空间宽度
+                                "\r\n"
+                                "\r\n/*\xD6\xF7\xCC\xE5\xC7\xF8\xD3\xF2\xB1\xB3\xBE\xB0*/\r\n" // 主体区域背景
+                                ".stage{text-align:center;background-color:#000000}\r\n"
+                                "\r\n/*\xB7\xD6\xC0\xB8\xC9\xE8\xD6\xC3*/\r\n"  // 分栏设置
+                                "\r\n";
+    QCOMPARE(encodeBlock(block.writes), expected);
+}
+
+void TestBackground::bodyRule_data()
+{
+    QTest::addColumn<Settings>("settings");
+    QTest::addColumn<QString>("rule");
+    const QString url = u"http://x.test/c.ani"_s;
+    const QString picture = u"body{background:url(p.jpg) #000000;background-repeat:no-repeat;"
+                            u"background-position:top center;background-attachment:fixed"_s;
+    QTest::newRow("plain") << Settings{} << u"body{background-color:#000000}"_s;
+    QTest::newRow("cursor url") << Settings{{u"chcbgm"_s, u"1"_s}, {u"txtbgm"_s, url}}
+                                << u"body{background-color:#000000;CURSOR:url('http://x.test/c.ani')} "_s;
+    QTest::newRow("cursor keyword") << Settings{{u"chcbgm"_s, u"1"_s}, {u"txtbgm"_s, u"pointer"_s}}
+                                    << u"body{background-color:#000000;CURSOR:pointer}"_s;
+    QTest::newRow("capital scheme is no url") << Settings{{u"chcbgm"_s, u"1"_s}, {u"txtbgm"_s, u"HTTP://x.test/c.ani"_s}}
+                                              << u"body{background-color:#000000;CURSOR:HTTP://x.test/c.ani}"_s;
+    const Settings pic{{u"chcbg"_s, u"1"_s}, {u"txtbgp"_s, u"p.jpg"_s}};
+    QTest::newRow("picture fixed") << (pic + Settings{{u"chcbggd"_s, u"1"_s}}) << picture + u'}';
+    QTest::newRow("picture not fixed") << pic << picture + u'}';
+    QTest::newRow("picture fixed cursor url")
+        << (pic + Settings{{u"chcbggd"_s, u"1"_s}, {u"chcbgm"_s, u"1"_s}, {u"txtbgm"_s, url}})
+        << picture + u";CURSOR:url('http://x.test/c.ani')} ";
+    QTest::newRow("picture fixed cursor keyword")
+        << (pic + Settings{{u"chcbggd"_s, u"1"_s}, {u"chcbgm"_s, u"1"_s}, {u"txtbgm"_s, u"wait"_s}})
+        << picture + u";CURSOR:wait}";
+    QTest::newRow("picture not fixed cursor url")
+        << (pic + Settings{{u"chcbgm"_s, u"1"_s}, {u"txtbgm"_s, url}})
+        << picture + u";CURSOR:url('http://x.test/c.ani')}";
+    QTest::newRow("picture not fixed cursor keyword")
+        << (pic + Settings{{u"chcbgm"_s, u"1"_s}, {u"txtbgm"_s, u"help"_s}}) << picture + u";CURSOR:help}";
+    QTest::newRow("colour digits") << Settings{{u"txtbgc"_s, u"背景颜色#ABCDEF"_s}} << u"body{background-color:#ABCDEF}"_s;
+    QTest::newRow("short colour whole") << Settings{{u"txtbgc"_s, u"#abc"_s}} << u"body{background-color:##abc}"_s;
+}
+
+void TestBackground::bodyRule()
+{
+    QFETCH(Settings, settings);
+    QFETCH(QString, rule);
+    QCOMPARE(writes(settings).at(1), rule);
+}
+
+void TestBackground::widthRule()
+{
+    QCOMPARE(writes({}).at(3), QString());
+    QCOMPARE(writes({{u"chckd"_s, u"1"_s}, {u"txtkd"_s, u"760"_s}}).at(3), u"#main{width:760px!important}"_s);
+}
+
+void TestBackground::mainAreaRule_data()
+{
+    QTest::addColumn<Settings>("settings");
+    QTest::addColumn<QString>("rule");
+    const Settings scroll{{u"chcgund"_s, u"1"_s}, {u"txtsttop"_s, u"1"_s}, {u"txtstlef"_s, u"2"_s},
+                          {u"txtstwid"_s, u"3"_s}, {u"txtsthei"_s, u"4"_s}};
+    const QString tail = u"position:absolute;top:1px!important; left:2px!important;width:3px!important;"
+                         u"height:4px!important;overflow:auto}"_s;
+    const Settings picture{{u"chcdaob"_s, u"1"_s}, {u"txtdaob"_s, u"d.gif"_s}, {u"cmbztbg"_s, u"repeat-x"_s},
+                           {u"cmbztps"_s, u"20px 30px"_s}};
+    const Settings transparent{{u"chcbgst"_s, u"1"_s}, {u"txtzttmd"_s, u"60"_s}};
+    const Settings left{{u"cmbztwz"_s, u"主体位置left"_s}};
+
+    QTest::newRow("plain") << left << u".stage{text-align:left;background-color:#000000}"_s;
+    QTest::newRow("picture") << picture
+                             << u".stage{text-align:center;background:url(d.gif) #000000;background-repeat:repeat-x;"
+                                u"background-position:20px 30px}"_s;
+    QTest::newRow("transparent") << transparent
+                                 << u".stage{text-align:center;background-color:#000000;filter:alpha(opacity=60)}"_s;
+    // Transparency unticks the body picture; set the picture again afterwards to cover "any".
+    QTest::newRow("transparent beats picture")
+        << (transparent + Settings{{u"chcdaob"_s, u"1"_s}})
+        << u".stage{text-align:center;background-color:#000000;filter:alpha(opacity=60)}"_s;
+    QTest::newRow("scroll") << scroll << u".stage{text-align:center;background-color:#000000;"_s + tail;
+    QTest::newRow("scroll picture") << (scroll + picture)
+                                    << u".stage{text-align:center;background:url(d.gif) #000000;"
+                                       u"background-repeat:repeat-x;"_s + tail;
+    QTest::newRow("scroll transparent") << (scroll + transparent + Settings{{u"chcdaob"_s, u"1"_s}})
+                                        << u".stage{text-align:center;background:transparent;"_s + tail;
+    QTest::newRow("short alignment") << Settings{{u"cmbztwz"_s, u"主体"_s}}
+                                     << u".stage{text-align:;background-color:#000000}"_s;
+}
+
+void TestBackground::mainAreaRule()
+{
+    QFETCH(Settings, settings);
+    QFETCH(QString, rule);
+    QCOMPARE(writes(settings).at(5), rule);
+}
+
+void TestBackground::columnRules_data()
+{
+    QTest::addColumn<QString>("layout");
+    QTest::addColumn<QString>("rules");
+    QTest::newRow("default") << u"默认分栏"_s << QString();
+    QTest::newRow("two") << u"分两栏"_s
+                         << u"#layout{width:900px}\r\n#layout td.c2t1{width:1px}\r\n#layout td.c2t2{display:none}\r\n"
+                            u"#layout td.c2t3{width:2px}"_s;
+    QTest::newRow("three") << u"分三栏"_s
+                           << u"#layout{width:900px}\r\n#layout td.c2t1{width:1px}\r\n#layout td.c2t2{width:2px}\r\n"
+                              u"#layout td.c2t3{width:3px}"_s;
+    QTest::newRow("single") << u"单栏(不分)"_s
+                            << u"#layout{width:900px}\r\n#layout td.c2t1{width:900px}\r\n"
+                               u"#layout td.c2t2{display:none}\r\n#layout td.c2t3{display:none}"_s;
+    QTest::newRow("other text") << u"分四栏"_s << QString();
+}
+
+void TestBackground::columnRules()
+{
+    QFETCH(QString, layout);
+    QFETCH(QString, rules);
+    const QStringList w = writes({{u"cmblan"_s, layout}, {u"txtzlan"_s, u"900"_s}, {u"txtlanf"_s, u"1"_s},
+                                  {u"txtlans"_s, u"2"_s}, {u"txtlant"_s, u"3"_s}});
+    QCOMPARE(w.at(6), u"\r\n/*分栏设置*/"_s);
+    QCOMPARE(w.at(7), rules);
+}
+
+void TestBackground::textsGoInAsTheyStand()
+{
+    const QStringList w = writes({{u"chckd"_s, u"1"_s}, {u"txtkd"_s, u"}\r\n😀"_s}});
+    QCOMPARE(w.at(3), u"#main{width:}\r\n😀px!important}"_s);
+    // Disabled fields are read all the same.
+    OptionSet o;
+    o.setValue(u"txtbgp", u"still-read.jpg"_s);
+    o.setValue(u"chcbg", u"1"_s);
+    QVERIFY(generate(u"cmdbg", o).writes.at(1).contains(u"still-read.jpg"));
+}
+
+QTEST_GUILESS_MAIN(TestBackground)
+#include "test_background.moc"

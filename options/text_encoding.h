@@ -10,6 +10,7 @@
 namespace stylewright {
 
 QByteArray encodeGbk(QStringView text);
+inline QByteArray encodeGbk(const QString &text) { return encodeGbk(QStringView(text)); }
 QString decodeGbk(QByteArrayView bytes);
 
 inline constexpr QByteArrayView kCrLf = "\r\n";

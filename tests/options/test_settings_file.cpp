@@ -1,0 +1,320 @@
+#include "options/catalogue.h"
+#include "options/option_set.h"
+#include "options/settings_file.h"
+#include "options/text_encoding.h"
+#include "support/fakes.h"
+#include "support/read_only_folder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace stylewright;
+using namespace stylewright::testing;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+// Every value and enabled flag, for comparing two records.
+QStringList snapshot(const OptionSet &o)
+{
+    QStringList out;
+    for (int row = 0; row < kOptionCount; ++row)
+        out << options()[row].id + u'=' + o.value(row) + (o.isEnabled(row) ? u" on" : u" off");
+    return out;
+}
+
+// A record with every text changed and every check box flipped, through the rules (the body
+// picture stays as the transparency leaves it: a user cannot tick it then).
+OptionSet changedEverywhere()
+{
+    OptionSet o;
+    for (int row = 0; row < kOptionCount; ++row) {
+        const OptionDef &d = options()[row];
+        if (d.id == u"chcdaob")
+            continue;
+        if (d.kind == OptionKind::Check)
+            o.setValue(row, o.value(row) == u"1" ? u"0"_s : u"1"_s);
+        else
+            o.setValue(row, u"值"_s + QString::number(row));
+    }
+    return o;
+}
+
+} // namespace
+
+class TestSettingsFile : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { QVERIFY(m_dir.isValid()); m_ini = settingsPath(m_dir.path()); QFile::remove(m_ini); }
+
+    void newFileInTableOrder();
+    void savingTwiceGivesTheSameBytes();
+    void handAddedLinesSurvive();
+    void roundTripRestoresEveryOption();
+    void loadedTextsAreTrimmedAndUnquoted();
+    void flags_data();
+    void flags();
+    void noSavedData_data();
+    void noSavedData();
+    void missingKeysEmptyTheirFields();
+    void transparencyWinsOverBodyPicture();
+    void loadingTwiceEqualsLoadingOnce();
+    void readOnlyFolderKeepsThePreviousFile();
+    void unwritablePlaces();
+    void hostileFiles();
+    void textsBeyondGbkSurvive();
+
+private:
+    QTemporaryDir m_dir;
+    QString m_ini;
+};
+
+void TestSettingsFile::newFileInTableOrder()
+{
+    QVERIFY(saveSettings(m_ini, OptionSet()));
+    const QByteArray bytes = readAll(m_ini);
+    QVERIFY(bytes.startsWith(encodeGbk(u"[空间背景]\r\n固定背景=0\r\n背景颜色=背景颜色#000000\r\n背景图片选项=0\r\n")));
+    QVERIFY(bytes.endsWith(encodeGbk(u"\r\n[宠物设置]\r\n宠物大小=默认大小\r\n")));
+    QVERIFY(!bytes.contains("\n\n") && bytes.count('\n') == bytes.count("\r\n"));
+
+    // Section headers and keys appear exactly in the table's order.
+    QStringList expected;
+    QString section;
+    for (int row : saveOrder()) {
+        const OptionDef &d = options()[row];
+        if (d.section != section)
+            expected << u'[' + d.section + u']';
+        section = d.section.toString();
+        expected << d.key + u'=';
+    }
+    QStringList actual;
+    for (const QString &line : decodeGbk(bytes).split(u"\r\n"_s, Qt::SkipEmptyParts))
+        actual << (line.startsWith(u'[') ? line : line.left(line.indexOf(u'=') + 1));
+    QCOMPARE(actual, expected);
+    QCOMPARE(actual.size(), 189 + 24);
+}
+
+void TestSettingsFile::savingTwiceGivesTheSameBytes()
+{
+    const OptionSet o = changedEverywhere();
+    QVERIFY(saveSettings(m_ini, o));
+    const QByteArray first = readAll(m_ini);
+    QVERIFY(saveSettings(m_ini, o));
+    QCOMPARE(readAll(m_ini), first);
+}
+
+void TestSettingsFile::handAddedLinesSurvive()
+{
+    QVERIFY(saveSettings(m_ini, OptionSet()));
+    const QByteArray extra = "; mine\r\n[Notes]\r\nseen=yes\r\n";
+    writeAll(m_ini, extra + readAll(m_ini) + encodeGbk(u"[宠物设置]\r\n我的=1\r\n"));
+    QVERIFY(saveSettings(m_ini, changedEverywhere()));
+    const QByteArray after = readAll(m_ini);
+    QVERIFY(after.startsWith(extra));
+    QVERIFY(after.contains(encodeGbk(u"我的=1\r\n")));
+    OptionSet loaded;
+    QVERIFY(loadSettings(m_ini, loaded));
+    QCOMPARE(snapshot(loaded), snapshot(changedEverywhere()));
+}
+
+void TestSettingsFile::roundTripRestoresEveryOption()
+{
+    const OptionSet saved = changedEverywhere();
+    QVERIFY(saveSettings(m_ini, saved));
+    OptionSet o; // a fresh window, then the user's own changes
+    o.setValue(u"chcbg", u"1"_s);
+    o.setValue(u"cmbmjxg(0)", u"发光效果"_s);
+    QVERIFY(loadSettings(m_ini, o));
+    QCOMPARE(snapshot(o), snapshot(saved));
+}
+
+void TestSettingsFile::loadedTextsAreTrimmedAndUnquoted()
+{
+    OptionSet saved;
+    saved.setValue(u"cmbbdbg", u"bottom center "_s);
+    saved.setValue(u"txtbgp", u"\"http://a.test/b.jpg\""_s);
+    saved.setValue(u"txtdaob", QString());
+    QVERIFY(saveSettings(m_ini, saved));
+    QVERIFY(readAll(m_ini).contains(encodeGbk(u"\r\n主体背景图片=\r\n")));
+    OptionSet o;
+    QVERIFY(loadSettings(m_ini, o));
+    QCOMPARE(o.value(u"cmbbdbg"), u"bottom center"_s);
+    QCOMPARE(o.value(u"txtbgp"), u"http://a.test/b.jpg"_s);
+    QCOMPARE(o.value(u"txtdaob"), QString());
+}
+
+void TestSettingsFile::flags_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    QTest::newRow("1 checks") << u"1"_s << u"0"_s << u"1"_s;
+    QTest::newRow("1.0 checks") << u"1.0"_s << u"0"_s << u"1"_s;
+    QTest::newRow("0 unchecks") << u"0"_s << u"1"_s << u"0"_s;
+    QTest::newRow("2 unchecks") << u"2"_s << u"1"_s << u"0"_s;
+    QTest::newRow("-1 unchecks") << u"-1"_s << u"1"_s << u"0"_s;
+    QTest::newRow("not a number keeps") << u"yes"_s << u"1"_s << u"1"_s;
+    QTest::newRow("empty keeps") << QString() << u"1"_s << u"1"_s;
+}
+
+void TestSettingsFile::flags()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    QVERIFY(saveSettings(m_ini, OptionSet()));
+    writeAll(m_ini, readAll(m_ini).replace(encodeGbk(u"背景图片选项=0"), encodeGbk(u"背景图片选项=" + stored)));
+    OptionSet o;
+    o.setValue(u"chcbg", before);
+    QVERIFY(loadSettings(m_ini, o));
+    QCOMPARE(o.value(u"chcbg"), after);
+    QCOMPARE(o.isEnabled(u"txtbgp"), after == u"1");
+}
+
+void TestSettingsFile::noSavedData_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::newRow("no file") << QByteArray();
+    QTest::newRow("no pet key") << encodeGbk(u"[空间背景]\r\n背景颜色=背景颜色#FFFFFF\r\n[宠物设置]\r\n");
+    QTest::newRow("empty pet key") << encodeGbk(u"[空间背景]\r\n背景颜色=背景颜色#FFFFFF\r\n[宠物设置]\r\n宠物大小=  \r\n");
+    QTest::newRow("pet key elsewhere") << encodeGbk(u"[空间背景]\r\n宠物大小=100\r\n背景颜色=背景颜色#FFFFFF\r\n");
+}
+
+void TestSettingsFile::noSavedData()
+{
+    QFETCH(QByteArray, file);
+    if (!file.isEmpty())
+        writeAll(m_ini, file);
+    OptionSet o = changedEverywhere();
+    const QStringList before = snapshot(o);
+    FakePrompts prompts;
+    loadSettingsAction(m_dir.path(), o, prompts);
+    QCOMPARE(snapshot(o), before);
+    QCOMPARE(prompts.shown.size(), 1);
+    QCOMPARE(prompts.shown[0].title, u"stylewright"_s);
+    QCOMPARE(prompts.shown[0].text, u"找不到保存的数据，请确认是否保存！！"_s);
+}
+
+void TestSettingsFile::missingKeysEmptyTheirFields()
+{
+    writeAll(m_ini, encodeGbk(u"[宠物设置]\r\n宠物大小=300\r\n"));
+    OptionSet o;
+    o.setValue(u"chcbg", u"1"_s);
+    QVERIFY(loadSettings(m_ini, o));
+    QCOMPARE(o.value(u"cmbchongwu"), u"300"_s);
+    QCOMPARE(o.value(u"txtbgc"), QString());
+    QCOMPARE(o.value(u"chcbg"), u"1"_s); // an empty flag leaves its box as it was
+}
+
+void TestSettingsFile::transparencyWinsOverBodyPicture()
+{
+    OptionSet saved;
+    saved.setValue(u"chcdaob", u"1"_s);
+    QVERIFY(saveSettings(m_ini, saved));
+    writeAll(m_ini, readAll(m_ini).replace(encodeGbk(u"主体背景透明=0"), encodeGbk(u"主体背景透明=1")));
+    OptionSet o;
+    QVERIFY(loadSettings(m_ini, o));
+    QCOMPARE(o.value(u"chcbgst"), u"1"_s);
+    QCOMPARE(o.value(u"chcdaob"), u"0"_s);
+    QVERIFY(!o.isEnabled(u"chcdaob"));
+    QVERIFY(!o.isEnabled(u"txtdaob"));
+    QVERIFY(o.isEnabled(u"txtzttmd"));
+}
+
+void TestSettingsFile::loadingTwiceEqualsLoadingOnce()
+{
+    OptionSet saved;
+    saved.setValue(u"chcdaob", u"1"_s);
+    QVERIFY(saveSettings(m_ini, saved));
+    writeAll(m_ini, readAll(m_ini).replace(encodeGbk(u"主体背景透明=0"), encodeGbk(u"主体背景透明=1")));
+    OptionSet once;
+    QVERIFY(loadSettings(m_ini, once));
+    OptionSet twice = once; // transparency is already on before the second load
+    QVERIFY(loadSettings(m_ini, twice));
+    QCOMPARE(snapshot(twice), snapshot(once));
+}
+
+void TestSettingsFile::readOnlyFolderKeepsThePreviousFile()
+{
+    QVERIFY(saveSettings(m_ini, OptionSet()));
+    const QByteArray previous = readAll(m_ini);
+    FakePrompts prompts;
+    {
+        ReadOnlyFolder guard(m_dir.path());
+        if (!guard.isReadOnly())
+            QSKIP("this machine cannot make a folder read-only");
+        saveSettingsAction(m_dir.path(), changedEverywhere(), prompts);
+    }
+    QCOMPARE(readAll(m_ini), previous);
+    QCOMPARE(prompts.shown.size(), 1);
+    QCOMPARE(prompts.shown[0].title, u"stylewright"_s);
+    QCOMPARE(prompts.shown[0].text, u"保存出错！！"_s);
+}
+
+void TestSettingsFile::unwritablePlaces()
+{
+    QVERIFY(!saveSettings(m_dir.filePath(u"missing/folder/setup.ini"_s), OptionSet()));
+    QVERIFY(QDir(m_dir.path()).mkdir(u"setup.ini"_s)); // a folder where the file should be
+    QVERIFY(!saveSettings(m_ini, OptionSet()));
+    OptionSet o;
+    QVERIFY(!loadSettings(m_ini, o));
+    QVERIFY(QDir(m_ini).removeRecursively());
+}
+
+void TestSettingsFile::hostileFiles()
+{
+    // Binary bytes, a key line without "=", a 10 000-byte value: loading and saving stay sound.
+    QByteArray junk(4096, '\0');
+    for (int i = 0; i < junk.size(); ++i)
+        junk[i] = char((i * 7919) % 256);
+    writeAll(m_ini, junk + encodeGbk(u"\r\n[宠物设置]\r\n宠物大小\r\n宠物大小=" + QString(10000, u'9') + u"\r\n"));
+    OptionSet o;
+    QVERIFY(loadSettings(m_ini, o));
+    QCOMPARE(o.value(u"cmbchongwu"), QString(999, u'9'));
+    QVERIFY(saveSettings(m_ini, o));
+    QVERIFY(readAll(m_ini).startsWith(junk)); // lines the program does not own stay as they were
+    OptionSet again;
+    QVERIFY(loadSettings(m_ini, again));
+    QCOMPARE(snapshot(again), snapshot(o));
+
+    // Far too large to be a settings file: refused, never half-read or rewritten.
+    {
+        QFile f(m_ini);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QVERIFY(f.resize(65 * 1024 * 1024));
+    }
+    QVERIFY(!loadSettings(m_ini, o));
+    QVERIFY(!saveSettings(m_ini, o));
+    QCOMPARE(QFileInfo(m_ini).size(), 65 * 1024 * 1024);
+}
+
+void TestSettingsFile::textsBeyondGbkSurvive()
+{
+    OptionSet saved;
+    saved.setValue(u"txtbgp", u"http://a.test/😀.jpg"_s);
+    saved.setValue(u"txtmcbg", u"a}\r\nb"_s);
+    QVERIFY(saveSettings(m_ini, saved));
+    OptionSet o;
+    QVERIFY(loadSettings(m_ini, o));
+    QCOMPARE(o.value(u"txtbgp"), u"http://a.test/😀.jpg"_s);
+    QCOMPARE(o.value(u"txtmcbg"), u"a}  b"_s); // a line break cannot live in one settings line
+    QCOMPARE(o.value(u"txtbgc"), saved.value(u"txtbgc"));
+}
+
+QTEST_GUILESS_MAIN(TestSettingsFile)
+#include "test_settings_file.moc"

@@ -1,0 +1,45 @@
+#pragma once
+// Makes a folder refuse new files for the lifetime of the object: mode 0555 for a normal user,
+// the immutable attribute for root (which ignores modes). isReadOnly() tells whether it worked.
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QString>
+#include <unistd.h>
+
+namespace stylewright::testing {
+
+class ReadOnlyFolder {
+public:
+    explicit ReadOnlyFolder(QString path) : m_path(std::move(path))
+    {
+        if (geteuid() == 0) {
+            m_immutable = QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), m_path}) == 0;
+        } else {
+            QFile::setPermissions(m_path, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup);
+        }
+        QFile probe(m_path + QStringLiteral("/.probe"));
+        m_readOnly = !probe.open(QIODevice::WriteOnly);
+        if (!m_readOnly)
+            probe.remove();
+    }
+    ~ReadOnlyFolder()
+    {
+        if (m_immutable)
+            QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), m_path});
+        else
+            QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    ReadOnlyFolder(const ReadOnlyFolder &) = delete;
+    ReadOnlyFolder &operator=(const ReadOnlyFolder &) = delete;
+
+    bool isReadOnly() const { return m_readOnly; }
+
+private:
+    QString m_path;
+    bool m_immutable = false;
+    bool m_readOnly = false;
+};
+
+} // namespace stylewright::testing

@@ -87,7 +87,8 @@ void TestArticles::switches_data()
     const Settings colours{{u"txtwzbtztc"_s, u"#a1a1a1"_s}, {u"txtwzbtztcv"_s, u"#b2b2b2"_s},
                            {u"txtwzflc"_s, u"#c3c3c3"_s},   {u"txtwzflcv"_s, u"#d4d4d4"_s},
                            {u"txtwzrqw"_s, u"8"_s},         {u"txtwzflz"_s, u"11"_s}};
-    QTest::newRow("date takes title colour") << colours << 4 << u"#m_blog div.date{margin:5px 0 8px 8px;color:#a1a1a1}"_s;
+    QTest::newRow("date takes title colour") << colours << 4
+                                             << u"#m_blog div.date{margin:5px 0 8px 8px;color:#a1a1a1}"_s;
     QTest::newRow("visited title") << colours << 3 << u"#m_blog div.tit a:visited{color:#b2b2b2}"_s;
     QTest::newRow("more link") << colours << 6 << u"#m_blog div.more{color:#c3c3c3;font-size:11px}"_s;
     QTest::newRow("more visited") << colours << 7 << u"#m_blog div.more a:visited{color:#d4d4d4}"_s;

@@ -69,7 +69,8 @@ void TestCategories::rules_data()
     QTest::newRow("item link") << colours << 2 << u"#m_artclg div.item a{color:#010101;font-size:15px}"_s;
     QTest::newRow("visited link") << colours << 3 << u"#m_artclg div.item a:visited{color:#020202}"_s;
     QTest::newRow("separator line") << colours << 4
-                                    << u"#m_artclg div.line{margin-top:5px;line-height:3px;border-top:1px solid #010101}"_s;
+                                    << u"#m_artclg div.line{margin-top:5px;line-height:3px;"
+                                       u"border-top:1px solid #010101}"_s;
     QTest::newRow("separator picture") << Settings{{u"chcwzffjx"_s, u"1"_s}, {u"txtwzffjx"_s, u"d.gif"_s},
                                                    {u"cmbwzffjx"_s, u"no-repeat"_s}}
                                        << 4

@@ -52,7 +52,8 @@ void TestModules::defaultBlockBytes()
         ".modth{height:24px}\r\n"
         ".modhead{padding:4px 4px 0 4px}\r\n"
         ".modopt{padding:4px 4px 0 0}\r\n"
-        ".modtit{color:#5577ff;font-size:12px;font-weight:bold}a.modtit{color:#5577ff}a.modtit:visited{color:#ff77ff}\r\n"
+        ".modtit{color:#5577ff;font-size:12px;font-weight:bold}a.modtit{color:#5577ff}"
+        "a.modtit:visited{color:#ff77ff}\r\n"
         ".modtitlink{color:#5577ff;font-size:12px;font-weight:bold}a.modtitlink{color:#5577ff;text-decoration:none}"
         "a.modtitlink:visited{color:#ff77ff;text-decoration:none}a.modtitlink:hover{color:#ff77ff;"
         "text-decoration:underline}\r\n"
@@ -82,7 +83,8 @@ void TestModules::bars()
         u".modth{height:24px}"_s,
         u".modhead{padding:4px 4px 0 3px}"_s,
         u".modopt{padding:4px 5px 0 0}"_s,
-        u".modtit{color:#aaaaaa;font-size:13px;font-weight:bold}a.modtit{color:#aaaaaa}a.modtit:visited{color:#bbbbbb}"_s,
+        u".modtit{color:#aaaaaa;font-size:13px;font-weight:bold}a.modtit{color:#aaaaaa}"
+        u"a.modtit:visited{color:#bbbbbb}"_s,
         u".modtitlink{color:#aaaaaa;font-size:13px;font-weight:bold}a.modtitlink{color:#aaaaaa;text-decoration:none}"
         u"a.modtitlink:visited{color:#bbbbbb;text-decoration:none}a.modtitlink:hover{color:#bbbbbb;"
         u"text-decoration:underline}"_s,

@@ -56,8 +56,10 @@ void TestNavigation::defaultBlockBytes()
                                 "#tabline{display:none}\r\n"
                                 "#tab{top:20px;left:60px}\r\n"
                                 "#tab a{text-align:center}\r\n"
-                                "#tab a.on,#tab a.on:link,#tab a.on:visited{line-height:30px;color:#5577ff;font-size:16px}\r\n"
-                                "#tab a:link,#tab a:visited{text-decoration:none;color:#5577ff;font-size:16px;line-height:21px}\r\n"
+                                "#tab a.on,#tab a.on:link,#tab a.on:visited{"
+                                "line-height:30px;color:#5577ff;font-size:16px}\r\n"
+                                "#tab a:link,#tab a:visited{"
+                                "text-decoration:none;color:#5577ff;font-size:16px;line-height:21px}\r\n"
                                 "#tab span{display:none}\r\n"
                                 "#tab a:hover,#tab a.on:hover{font-size:17px;line-height:22px}\r\n"
                                 "#tab2{color:#5577ff;font-size:14px}\r\n"
@@ -138,7 +140,8 @@ void TestNavigation::layout()
 void TestNavigation::derivedSizes()
 {
     const QStringList l = lines(kDividers + Settings{{u"txtdhunz"_s, u"12.5"_s}});
-    QCOMPARE(l.at(3), u"#tab a.on,#tab a.on:link,#tab a.on:visited{line-height:28.5px;color:#5577ff;font-size:14.5px}"_s);
+    QCOMPARE(l.at(3),
+             u"#tab a.on,#tab a.on:link,#tab a.on:visited{line-height:28.5px;color:#5577ff;font-size:14.5px}"_s);
     QCOMPARE(l.at(4),
              u"#tab a:link,#tab a:visited{text-decoration:none;color:#5577ff;font-size:14.5px;line-height:19.5px}"_s);
     QCOMPARE(l.at(5), u"#tab span{color:#5577ff;font-size:12.5px}"_s);

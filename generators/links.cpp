@@ -1,8 +1,70 @@
+// Links module and friends list ("9.我的好友").
+
 #include "generators/areas.h"
 #include "generators/css_text.h"
 
 namespace stylewright {
+namespace {
 
-GeneratedBlock generateLinks(const OptionSet &) { return {{}, notBuiltYetError()}; }
+QString linkRules(const OptionSet &o, const QString &c, const QString &cv, const QString &size)
+{
+    const QString lineHeight = o.value(u"txtyqwzlh");
+    QString scroll;
+    if (o.isChecked(u"chcyqgd")) scroll = u"#m_links{overflow-y:auto;height:" + o.value(u"txtyqgd") + u"px}";
+    QString item = u"#m_links div.item{color:#" + c + u";font-size:" + size;
+    if (o.isChecked(u"chcyqwzbg")) {
+        item += u"px;line-height:" + lineHeight + u"px;background:url(" + o.value(u"txtyqwzbg") +
+                u");background-repeat:" + o.value(u"cmbyqbg") + u'}';
+    } else {
+        item += u"px}";
+    }
+    QString separator;
+    if (o.isChecked(u"chcyqlj")) {
+        separator = u"#m_links div.line{line-height:" + lineHeight + u"px;background:url(" +
+                    o.value(u"txtyqljp") + u");background-repeat:" + o.value(u"cmbyqfjx") + u'}';
+    } else {
+        separator = u"#m_links div.line{line-height:" + lineHeight + u"px;border-top:1px solid #" + c + u"} ";
+    }
+    return QStringList{
+        scroll,
+        item,
+        u"#m_links div.item a{color:#" + c + u";font-size:" + size + u"px;text-decoration:none}",
+        u"#m_links div.item a:visited{color:#" + cv + u'}',
+        separator,
+    }.join(u"\r\n");
+}
+
+QString friendRules(const OptionSet &o, const QString &c, const QString &cv, const QString &size)
+{
+    QString separator = u"#m_friend div.line{line-height:" + o.value(u"txthylh");
+    if (o.isChecked(u"chchyfjx")) {
+        separator += u"px;background:url(" + o.value(u"txthyfjx") + u");background-repeat:" +
+                     o.value(u"cmbhyfjx") + u'}';
+    } else {
+        separator += u"px;border-top:1px solid #" + c + u'}';
+    }
+    return QStringList{
+        u"#m_friend div.user{margin-top:4px;color:#" + c + u";font-size:" + size + u"px}",
+        u"#m_friend div.user a{color:#" + c + u";font-size:" + size + u"px}",
+        u"#m_friend div.user a:visited{color:#" + cv + u'}',
+        separator,
+    }.join(u"\r\n");
+}
+
+} // namespace
+
+GeneratedBlock generateLinks(const OptionSet &o)
+{
+    const QString c = colour(o, u"txtyqwzc");
+    const QString cv = colour(o, u"txtyqwzcv");
+    const QString size = o.value(u"txtyqwzt");
+    return {{
+                QStringLiteral("\r\n/*友情链接*/"),
+                linkRules(o, c, cv, size),
+                QStringLiteral("\r\n/*好友列表*/"),
+                friendRules(o, c, cv, size),
+            },
+            {}};
+}
 
 } // namespace stylewright

@@ -52,6 +52,17 @@ QString subtractMagnitudes(const QString &a, const QString &b)
 
 } // namespace
 
+QString rightChars(const QString &text, qsizetype n)
+{
+    qsizetype start = text.size();
+    for (qsizetype count = 0; count < n && start > 0; ++count) {
+        --start;
+        if (start > 0 && text[start].isLowSurrogate() && text[start - 1].isHighSurrogate())
+            --start;
+    }
+    return text.mid(start);
+}
+
 std::optional<QString> addToDecimal(QStringView number, int addend)
 {
     QStringView rest = number;

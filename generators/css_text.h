@@ -9,8 +9,11 @@
 
 namespace stylewright {
 
+// The rightmost n characters of a text, counting a surrogate pair as one character.
+QString rightChars(const QString &text, qsizetype n);
+
 // A colour option's CSS digits: its rightmost six characters, the whole text when shorter.
-inline QString colour(const OptionSet &o, QStringView id) { return o.value(id).right(6); }
+inline QString colour(const OptionSet &o, QStringView id) { return rightChars(o.value(id), 6); }
 
 // Adds a whole number to a plain decimal text ("12", "12.5", "-3") in exact decimal arithmetic
 // and writes the sum in its shortest form (12.5 + 5 gives "17.5", 36 + 5 gives "41").

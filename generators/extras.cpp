@@ -15,14 +15,6 @@ struct Look {
     QString plus5; // size + 5
 };
 
-// The last character of a text, a surrogate pair counting as one.
-QString lastCharacter(const QString &text)
-{
-    if (text.size() >= 2 && text.back().isLowSurrogate() && text.at(text.size() - 2).isHighSurrogate())
-        return text.right(2);
-    return text.right(1);
-}
-
 QString stripRules(const OptionSet &o, const Look &k)
 {
     QString separator;
@@ -130,7 +122,7 @@ QString pictureEffectRules(const OptionSet &o)
 {
     if (!o.isChecked(u"chcpic")) return {};
     return u"A IMG {FILTER: progid:DXImageTransform.Microsoft.Alpha(opacity=100,finishopacity=0,style=" +
-           lastCharacter(o.value(u"cmblj")) +
+           rightChars(o.value(u"cmblj"), 1) +
            u")}\r\nA:hover IMG {FILTER: progid:DXImageTransform.Microsoft.Alpha(opacity=100)}";
 }
 

@@ -68,6 +68,10 @@ void TestCssText::colourDigits()
     QCOMPARE(colour(o, u"txtbgc"), u"#abc"_s);
     o.setValue(u"txtbgc", QString());
     QCOMPARE(colour(o, u"txtbgc"), QString());
+    o.setValue(u"txtbgc", u"颜色😀12345"_s); // a character outside the BMP is never split
+    QCOMPARE(colour(o, u"txtbgc"), u"😀12345"_s);
+    o.setValue(u"txtbgc", u"颜色123456"_s);
+    QCOMPARE(colour(o, u"txtbgc"), u"123456"_s);
 }
 
 void TestCssText::effectNamesInOrder()

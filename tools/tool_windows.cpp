@@ -1,26 +1,28 @@
 #include "tools/tool_windows.h"
 
 #include "editor/secondary_windows.h"
+#include "tools/contact_windows.h"
+#include "tools/fetcher_window.h"
+#include "tools/huepick_window.h"
+#include "tools/tool_window.h"
 
-namespace stylewright {
-namespace {
-
-QWidget *placeholder(const QString &caption)
+namespace stylewright
 {
-    auto *w = new QWidget(nullptr, Qt::Window);
-    w->setWindowTitle(caption);
-    w->resize(320, 200);
-    return w;
-}
 
-} // namespace
-
-void installToolWindows(SecondaryWindows &windows, const QString &, Prompts &, Desktop &)
+void installToolWindows(SecondaryWindows &windows, const QString &programFolder, Prompts &prompts,
+                        Desktop &desktop)
 {
-    windows.setFactory(Secondary::Fetcher, [] { return placeholder(QStringLiteral("sheetfetch VER 2.0")); });
-    windows.setFactory(Secondary::HuePick, [] { return placeholder(QStringLiteral("HuePick Beta 1.0")); });
-    windows.setFactory(Secondary::Tool, [] { return placeholder(QStringLiteral("  CSS编辑程序工具箱")); });
-    windows.setFactory(Secondary::Connect, [] { return placeholder(QStringLiteral("联系作者")); });
+    windows.setFactory(Secondary::Fetcher, [programFolder, &prompts] {
+        FetcherSetup setup;
+        setup.programFolder = programFolder;
+        return new FetcherWindow(setup, prompts);
+    });
+    windows.setFactory(Secondary::HuePick,
+                       [&prompts] { return new HuePickWindow(makeScreenPixels(), prompts); });
+    windows.setFactory(Secondary::Tool, [programFolder, &windows, &desktop] {
+        return new ToolWindow(programFolder, desktop, [&windows] { windows.open(Secondary::Connect); });
+    });
+    windows.setFactory(Secondary::Connect, [&desktop] { return createConnectWindow(desktop); });
 }
 
 } // namespace stylewright

@@ -1,11 +1,18 @@
+#include "platform/qt_platform.h"
+#include "tools/fetcher_window.h"
+#include "tools/sheetfetch_app.h"
+
 #include <QApplication>
-#include <QWidget>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("sheetfetch VER 2.0"));
-    window.show();
+    stylewright::QtPrompts prompts;
+    const auto window =
+        stylewright::createSheetfetchWindow(QCoreApplication::applicationDirPath(), prompts, [] {
+            QApplication::closeAllWindows();
+            QCoreApplication::quit();
+        });
+    window->show();
     return app.exec();
 }

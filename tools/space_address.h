@@ -1,0 +1,25 @@
+#pragma once
+// Parts of a space address (the space-host prefix, "/" and the space name), counted in characters.
+
+#include <QString>
+#include <QStringView>
+#include <optional>
+
+namespace stylewright
+{
+
+// An address is long enough to fetch when something follows the prefix.
+bool isFetchableAddress(QStringView address, QStringView prefix);
+// The address without its first prefix-length characters: "/" and the space name.
+QString userPart(QStringView address, QStringView prefix);
+// The space name: the address without its first prefix-length-plus-one characters; empty when
+// the address is not longer than that.
+QString spaceName(QStringView address, QStringView prefix);
+// The file name a fetched sheet is saved under (without ".txt"), or nothing when the address is
+// too short or its space name is not a plain file name.
+std::optional<QString> saveName(QStringView address, QStringView prefix);
+// A single path component every common file system accepts: no separators, no "..", no control
+// characters, none of <>:"|?*, no trailing dot or space, no reserved device name.
+bool isPlainFileName(QStringView name);
+
+} // namespace stylewright

@@ -24,7 +24,7 @@ std::optional<QByteArray> readWhole(const QString &path)
         return QByteArray();
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileBytes)
         return std::nullopt;
-    QByteArray bytes = file.read(kMaxFileBytes + 1);
+    QByteArray bytes = file.readAll();
     if (bytes.size() > kMaxFileBytes || file.error() != QFileDevice::NoError)
         return std::nullopt;
     return bytes;

@@ -44,7 +44,8 @@ void TestIniDocument::reading_data()
     QTest::newRow("first of two") << QByteArray("[A]\r\nk=1\r\nk=2\r\n") << u"A"_s << u"k"_s << u"1"_s;
     QTest::newRow("chinese gbk") << encodeGbk(u"[宠物设置]\r\n宠物大小=默认大小\r\n") << u"宠物设置"_s << u"宠物大小"_s
                                  << u"默认大小"_s;
-    QTest::newRow("binary") << QByteArray("\0\xff\xfe[A]\x01\r\n\x80=\x81\r\n", 16) << u"A"_s << u"k"_s << QString();
+    static const char binary[] = "\0\xff\xfe[A]\x01\r\n\x80=\x81\r\n";
+    QTest::newRow("binary") << QByteArray(binary, sizeof binary - 1) << u"A"_s << u"k"_s << QString();
     QTest::newRow("empty file") << QByteArray() << u"A"_s << u"k"_s << QString();
 }
 

@@ -73,6 +73,8 @@ bool ColourFields::eventFilter(QObject *watched, QEvent *event)
     const int row = rowOf(watched);
     if (row < 0 || stylewright::options()[row].kind != OptionKind::Colour)
         return false;
+    if (!static_cast<QWidget *>(watched)->isEnabled())
+        return false; // a greyed field takes no clicks
     // A double click arrives after the press of its first click, which has pasted already.
     if (type == QEvent::MouseButtonPress) {
         paste(row);

@@ -21,10 +21,9 @@ QColor frameColour() { return QColor(128, 255, 128); }
 
 class FrameBuilder {
 public:
-    FrameBuilder(QWidget *frame, QVBoxLayout *layout, std::function<QWidget *(int)> makeField)
-        : m_frame(frame), m_layout(layout), m_makeField(std::move(makeField))
+    FrameBuilder(QWidget *frame, QVBoxLayout *layout, int fieldHeight, std::function<QWidget *(int)> makeField)
+        : m_frame(frame), m_layout(layout), m_makeField(std::move(makeField)), m_fieldHeight(fieldHeight)
     {
-        m_fieldHeight = QLineEdit().sizeHint().height();
     }
 
     void addGroup(const FormGroup &group)
@@ -97,7 +96,7 @@ private:
     QWidget *m_frame;
     QVBoxLayout *m_layout;
     std::function<QWidget *(int)> m_makeField;
-    int m_fieldHeight = 0;
+    int m_fieldHeight;
     QHash<int, QList<QLabel *>> m_stacks;
 };
 
@@ -106,6 +105,7 @@ private:
 OptionForm::OptionForm(OptionSet &options, QTabWidget *tabs) : QObject(tabs), m_options(options)
 {
     m_options.setListener([this](int row) { show(row); });
+    m_fieldHeight = QLineEdit().sizeHint().height();
     for (int tab = 0; tab < kTabCount; ++tab)
         tabs->addTab(buildFrame(tab), stylewright::tabs()[tab].caption.toString());
 }
@@ -133,7 +133,7 @@ QWidget *OptionForm::buildFrame(int tab)
     layout->addLayout(top);
     m_areaButtons[tab] = button;
 
-    FrameBuilder builder(frame, layout, [this, frame](int row) {
+    FrameBuilder builder(frame, layout, m_fieldHeight, [this, frame](int row) {
         const OptionKind kind = options()[row].kind;
         QWidget *w = createOptionWidget(options()[row]);
         w->setParent(frame);

@@ -35,6 +35,7 @@ private:
     OptionSet &m_options;
     std::array<QWidget *, kOptionCount> m_fields{};
     std::array<QPushButton *, kTabCount> m_areaButtons{};
+    int m_fieldHeight = 0;  // labels and check boxes line up with the text fields of their row
     bool m_showing = false; // a value on its way from the record to a widget is not an edit
 };
 

@@ -17,10 +17,27 @@ QPalette fieldPalette(const QPalette &base)
     return p;
 }
 
-int textWidth(const QWidget *w, QStringView sample) { return w->fontMetrics().horizontalAdvance(sample.toString()); }
-
 // Room for the frame and margins around a line edit's text.
 constexpr int kFieldPadding = 14;
+
+// Field widths by the text they are meant to show, measured once: shaping text is the dearest
+// part of building the form.
+struct FieldWidths {
+    int number;
+    int colour;
+    int address;
+};
+
+const FieldWidths &fieldWidths(const QWidget *w)
+{
+    static const FieldWidths widths = [w] {
+        const QFontMetrics fm = w->fontMetrics();
+        return FieldWidths{fm.horizontalAdvance(QStringLiteral("000000")) + kFieldPadding,
+                           fm.horizontalAdvance(QStringLiteral("已访问字体颜色#FF77FF")) + kFieldPadding,
+                           fm.horizontalAdvance(QStringLiteral("http://photo.example")) + kFieldPadding};
+    }();
+    return widths;
+}
 
 QWidget *createLineEdit(const OptionDef &def)
 {
@@ -28,15 +45,15 @@ QWidget *createLineEdit(const OptionDef &def)
     edit->setMaxLength(kMaxFieldLength);
     switch (def.kind) {
     case OptionKind::Number:
-        edit->setFixedWidth(textWidth(edit, u"000000") + kFieldPadding);
+        edit->setFixedWidth(fieldWidths(edit).number);
         edit->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
         break;
     case OptionKind::Colour:
-        edit->setFixedWidth(textWidth(edit, u"已访问字体颜色#FF77FF") + kFieldPadding);
+        edit->setFixedWidth(fieldWidths(edit).colour);
         edit->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
         break;
     default:
-        edit->setMinimumWidth(textWidth(edit, u"http://photo.example") + kFieldPadding);
+        edit->setMinimumWidth(fieldWidths(edit).address);
         edit->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         break;
     }
@@ -46,14 +63,17 @@ QWidget *createLineEdit(const OptionDef &def)
 QWidget *createComboBox(const OptionDef &def)
 {
     auto *combo = new QComboBox;
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
     const QStringList items = listItems(def);
     combo->addItems(items);
-    combo->lineEdit()->setMaxLength(kMaxFieldLength);
+    auto *edit = new QLineEdit;
+    edit->setMaxLength(kMaxFieldLength);
+    combo->setLineEdit(edit); // editable, without building the popup before it is first opened
+    // The text is exactly what was typed: no list item completes a prefix such as "center".
+    combo->setCompleter(nullptr);
+    combo->setInsertPolicy(QComboBox::NoInsert);
     if (!items.contains(def.defaultValue.toString())) {
         // A choice that starts with an address holds addresses as often as list items.
-        combo->setMinimumWidth(textWidth(combo, u"http://photo.example") + kFieldPadding);
+        combo->setMinimumWidth(fieldWidths(edit).address);
         combo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     } else {
         // An editable combo box would otherwise take all the room its row has.

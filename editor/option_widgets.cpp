@@ -125,8 +125,10 @@ void showOptionValue(QWidget *widget, OptionKind kind, const QString &value)
 void onOptionEdited(QWidget *widget, OptionKind kind, QObject *context, std::function<void(const QString &)> changed)
 {
     if (kind == OptionKind::Check) {
-        QObject::connect(static_cast<QCheckBox *>(widget), &QCheckBox::stateChanged, context,
-                         [changed](int state) { changed(QString::number(state == Qt::PartiallyChecked ? 2 : state == Qt::Checked ? 1 : 0)); });
+        QObject::connect(static_cast<QCheckBox *>(widget), &QCheckBox::stateChanged, context, [changed](int state) {
+            const int value = state == Qt::PartiallyChecked ? 2 : state == Qt::Checked ? 1 : 0;
+            changed(QString::number(value));
+        });
     } else if (kind == OptionKind::Choice) {
         QObject::connect(static_cast<QComboBox *>(widget), &QComboBox::currentTextChanged, context, changed);
     } else {

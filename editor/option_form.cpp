@@ -19,6 +19,14 @@ namespace {
 
 QColor frameColour() { return QColor(128, 255, 128); }
 
+// A tab's frame. Sizing a tab that is not in view would measure every caption and list item on
+// it before the window can first show; its size counts once it is shown.
+class TabFrame : public QFrame {
+public:
+    QSize sizeHint() const override { return isHidden() ? QSize() : QFrame::sizeHint(); }
+    QSize minimumSizeHint() const override { return isHidden() ? QSize() : QFrame::minimumSizeHint(); }
+};
+
 class FrameBuilder {
 public:
     FrameBuilder(QWidget *frame, QVBoxLayout *layout, int fieldHeight, std::function<QWidget *(int)> makeField)
@@ -115,7 +123,7 @@ OptionForm::~OptionForm() { m_options.setListener({}); }
 QWidget *OptionForm::buildFrame(int tab)
 {
     const TabDef &def = tabs()[tab];
-    auto *frame = new QFrame;
+    auto *frame = new TabFrame;
     frame->setObjectName(def.frame.toString());
     frame->setAutoFillBackground(true);
     QPalette palette = frame->palette();

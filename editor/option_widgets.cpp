@@ -2,7 +2,10 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
+#include <QCoreApplication>
 #include <QLineEdit>
+#include <QPointer>
 
 namespace stylewright {
 namespace {
@@ -60,6 +63,17 @@ QWidget *createLineEdit(const OptionDef &def)
     return edit;
 }
 
+// The text of a choice field is exactly what was typed: no item completes a prefix such as
+// "center". One completer without a list serves every field; it completes nothing, and one of
+// its own per field would cost more to build than the rest of the field.
+QCompleter *noCompletion()
+{
+    static QPointer<QCompleter> completer;
+    if (!completer)
+        completer = new QCompleter(QCoreApplication::instance());
+    return completer;
+}
+
 QWidget *createComboBox(const OptionDef &def)
 {
     auto *combo = new QComboBox;
@@ -67,9 +81,8 @@ QWidget *createComboBox(const OptionDef &def)
     combo->addItems(items);
     auto *edit = new QLineEdit;
     edit->setMaxLength(kMaxFieldLength);
-    combo->setLineEdit(edit); // editable, without building the popup before it is first opened
-    // The text is exactly what was typed: no list item completes a prefix such as "center".
-    combo->setCompleter(nullptr);
+    edit->setCompleter(noCompletion()); // set first, the combo box builds no completer of its own
+    combo->setLineEdit(edit);           // editable, without building the popup before it is first opened
     combo->setInsertPolicy(QComboBox::NoInsert);
     if (!items.contains(def.defaultValue.toString())) {
         // A choice that starts with an address holds addresses as often as list items.

@@ -177,6 +177,8 @@ void TestOptionForm::editsReachTheRecord_data()
     QTest::newRow("typed effect") << u"cmbblogcnt"_s << u"发光效果"_s << u"发光效果"_s << u"txtblogcntc"_s << true;
     QTest::newRow("typed column layout") << u"cmblan"_s << u"分三栏"_s << u"分三栏"_s << u"txtlans"_s << true;
     QTest::newRow("unknown layout changes nothing") << u"cmblan"_s << u"四栏"_s << u"四栏"_s << u"txtlanf"_s << false;
+    QTest::newRow("a prefix of items stays as typed") << u"cmbmrlp(0)"_s << u"center"_s << u"center"_s
+                                                      << u"txtmrl(0)"_s << true;
     QTest::newRow("text field") << u"txtregh"_s << u"12.5"_s << u"12.5"_s << u"txtnc"_s << true;
 }
 

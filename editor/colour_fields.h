@@ -7,8 +7,6 @@
 #include <QObject>
 #include <QString>
 
-class QLineEdit;
-
 namespace stylewright {
 
 class ColourDialog;
@@ -19,9 +17,6 @@ class ColourFields : public QObject {
     Q_OBJECT
 public:
     ColourFields(OptionSet &options, const OptionForm &form, ColourDialog &dialog, QObject *parent = nullptr);
-
-    // The dialog's colour: black at start, then the colour chosen last.
-    QColor dialogColour() const { return m_dialogColour; }
 
     // The text a chosen colour gives a field: its design-time label, "#" and RRGGBB upper case.
     static QString colourText(int row, const QColor &colour);
@@ -36,7 +31,7 @@ private:
     OptionSet &m_options;
     const OptionForm &m_form;
     ColourDialog &m_dialog;
-    QColor m_dialogColour = Qt::black;
+    QColor m_dialogColour = Qt::black; // the dialog's colour: black at start, then the colour chosen last
 };
 
 } // namespace stylewright

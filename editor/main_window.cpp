@@ -74,6 +74,7 @@ MainWindow::MainWindow(const QString &programFolder, Prompts &prompts, Desktop &
 
 MainWindow::~MainWindow()
 {
+    m_windows->closeAll(); // no secondary window outlives the editor
     // The widgets go before the option record they report to.
     delete m_form;
     delete m_tabs;

@@ -13,7 +13,6 @@ class QTabWidget;
 namespace stylewright {
 
 class ColourDialog;
-class ColourFields;
 class Desktop;
 class OptionForm;
 class Prompts;
@@ -33,7 +32,6 @@ public:
 
     OptionSet &options() { return m_options; }
     SecondaryWindows &secondaryWindows() { return *m_windows; }
-    const OptionForm &form() const { return *m_form; }
 
 signals:
     // The window has closed, and the secondary windows with it: the program ends.

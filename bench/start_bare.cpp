@@ -17,6 +17,6 @@ int main(int argc, char *argv[])
     window.setCentralWidget(tabs);
     window.resize(721, 508);
     window.show();
-    reportWhenIdle();
+    new IdleReport(&window);
     return app.exec();
 }

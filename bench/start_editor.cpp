@@ -15,6 +15,6 @@ int main(int argc, char *argv[])
     stylewright::QtColourDialog colourDialog;
     stylewright::MainWindow window(QCoreApplication::applicationDirPath(), prompts, desktop, colourDialog);
     window.show();
-    reportWhenIdle();
+    new IdleReport(&window);
     return app.exec();
 }

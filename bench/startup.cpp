@@ -1,5 +1,5 @@
-// Starts the editor and the bare window alternately, each until its window is shown and idle,
-// and prints the median times: bench_startup [runs per program, at least 10].
+// Starts the editor and the bare window alternately, each until its window has painted and its
+// event loop is idle, and prints the median times: bench_startup [runs per program, at least 10].
 
 #include <QCoreApplication>
 #include <QDir>

@@ -10,6 +10,13 @@ namespace stylewright {
 
 enum class OptionKind : quint8 { Number, Colour, Picture, Check, Choice };
 
+// Where an option sits in its tab's frame; a new group always starts a new row.
+enum class Place : quint8 {
+    Flow,  // after the previous option, in the same row
+    Row,   // at the start of a new row
+    Under, // at the start of a row whose fields the two-line labels of the row above also name
+};
+
 struct OptionDef {
     QStringView id;           // control name; array elements carry their index, e.g. u"chcmrl(2)"
     OptionKind kind;
@@ -24,6 +31,7 @@ struct OptionDef {
     QStringView section;      // settings file section
     QStringView key;          // settings file key
     int saveOrder;            // 0..188: position of the key in the settings file
+    Place place = Place::Flow;
 };
 
 struct TabDef {

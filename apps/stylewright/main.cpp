@@ -1,19 +1,17 @@
-#include "options/catalogue.h"
+#include "editor/colour_dialog.h"
+#include "editor/main_window.h"
+#include "platform/qt_platform.h"
 
 #include <QApplication>
-#include <QMainWindow>
-#include <QTabWidget>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("stylewright正式版 09.01.12 --------------打造个性化墨檐空间"));
-    auto *tabs = new QTabWidget(&window);
-    for (const stylewright::TabDef &tab : stylewright::tabs())
-        tabs->addTab(new QWidget(tabs), tab.caption.toString());
-    window.setCentralWidget(tabs);
-    window.resize(721, 508);
+    stylewright::QtPrompts prompts;
+    stylewright::QtDesktop desktop;
+    stylewright::QtColourDialog colourDialog;
+    stylewright::MainWindow window(QCoreApplication::applicationDirPath(), prompts, desktop, colourDialog);
+    QObject::connect(&window, &stylewright::MainWindow::closed, &app, [] { QCoreApplication::exit(0); });
     window.show();
     return app.exec();
 }

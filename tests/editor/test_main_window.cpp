@@ -1,0 +1,242 @@
+#include "editor/secondary_windows.h"
+#include "editor_fixture.h"
+#include "generators/code_file.h"
+#include "generators/generators.h"
+#include "options/option_set.h"
+#include "options/settings_file.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+
+using namespace stylewright;
+using namespace stylewright::testing;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void click(Editor &e, QStringView button) { QTest::mouseClick(e.find(button), Qt::LeftButton); }
+
+// Records the order in which windows close.
+class CloseRecorder : public QObject {
+public:
+    QList<QObject *> closed;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Close)
+            closed.append(watched);
+        return false;
+    }
+};
+
+constexpr Secondary kAll[] = {Secondary::Connect, Secondary::Tool, Secondary::HuePick, Secondary::Fetcher};
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void areaButtonAppendsItsBlock_data();
+    void areaButtonAppendsItsBlock();
+    void lookAtCode();
+    void failuresAreToldAndTheWindowStaysUsable();
+    void toolButtonGoesByItsCaption();
+    void secondaryWindowsOpenOnce();
+    void minimisingCarriesTheToolWindows();
+    void closingClosesEverythingInOrder();
+    void startsWithDesignValuesDespiteSavedSettings();
+};
+
+void TestMainWindow::areaButtonAppendsItsBlock_data()
+{
+    QTest::addColumn<int>("tab");
+    for (int tab = 0; tab < kTabCount; ++tab)
+        QTest::newRow(tabs()[tab].areaButton.toLatin1().constData()) << tab;
+}
+
+void TestMainWindow::areaButtonAppendsItsBlock()
+{
+    QFETCH(int, tab);
+    const QString button = tabs()[tab].areaButton.toString();
+    Editor e;
+    e.showTab(tab);
+    e.window.options().setValue("txtbgc", u"背景颜色#0A0B0C"_s);
+    const GeneratedBlock block = generate(button, e.window.options());
+    const QString path = codeFilePath(e.folder());
+    QFile(path).open(QIODevice::WriteOnly); // an existing, empty code file
+    e.prompts.answers = {false, true};
+
+    click(e, button); // No
+    click(e, button); // Yes
+    if (!block.error.isEmpty()) {
+        // An area whose generator reports a problem writes nothing and says why.
+        QCOMPARE(e.prompts.shown.size(), 2);
+        QCOMPARE(e.prompts.shown[0].title, kErrorTitle);
+        QCOMPARE(e.prompts.shown[0].text, block.error);
+        QCOMPARE(readAll(path), QByteArray());
+        QVERIFY(e.desktop.openedFiles.isEmpty());
+        return;
+    }
+    QCOMPARE(readAll(path), encodeBlock(block.writes) + encodeBlock(block.writes));
+    QCOMPARE(e.prompts.shown.size(), 2);
+    for (const ShownPrompt &p : e.prompts.shown) {
+        QCOMPARE(p.title, kConfirmTitle);
+        QCOMPARE(p.text, kOpenCodeQuestion);
+        QVERIFY(p.question);
+    }
+    QCOMPARE(e.desktop.openedFiles, QStringList{path});
+}
+
+void TestMainWindow::lookAtCode()
+{
+    Editor e;
+    click(e, u"cmdlook");
+    QCOMPARE(e.prompts.shown.size(), 1);
+    QCOMPARE(e.prompts.shown[0].title, kErrorTitle);
+    QCOMPARE(e.prompts.shown[0].text, kNoCodeMessage);
+    QVERIFY(e.desktop.openedFiles.isEmpty());
+
+    QFile(codeFilePath(e.folder())).open(QIODevice::WriteOnly);
+    click(e, u"cmdlook");
+    QCOMPARE(e.prompts.shown.size(), 1);
+    QCOMPARE(e.desktop.openedFiles, QStringList{codeFilePath(e.folder())});
+}
+
+void TestMainWindow::failuresAreToldAndTheWindowStaysUsable()
+{
+    QTemporaryDir dir;
+    const QString missing = dir.filePath(u"no such folder"_s);
+    Editor e(missing);
+    click(e, u"cmdread");
+    click(e, u"cmdsave");
+    click(e, u"cmdbg");
+    QCOMPARE(e.prompts.shown.size(), 3);
+    QCOMPARE(e.prompts.shown[0].title, u"stylewright"_s);
+    QCOMPARE(e.prompts.shown[0].text, u"找不到保存的数据，请确认是否保存！！"_s);
+    QCOMPARE(e.prompts.shown[1].title, u"stylewright"_s);
+    QCOMPARE(e.prompts.shown[1].text, u"保存出错！！"_s);
+    QCOMPARE(e.prompts.shown[2].title, kErrorTitle);
+    QVERIFY(e.prompts.shown[2].text != kNoCodeMessage);
+    QVERIFY(e.desktop.openedFiles.isEmpty());
+    // Still an editor: a click still reaches the options.
+    QTest::mouseClick(e.find(u"chcbg"), Qt::LeftButton);
+    QVERIFY(e.find(u"txtbgp")->isEnabled());
+}
+
+void TestMainWindow::toolButtonGoesByItsCaption()
+{
+    Editor e;
+    auto *button = e.find<QPushButton>(u"cmdtool");
+    SecondaryWindows &windows = e.window.secondaryWindows();
+    QCOMPARE(button->text(), u"显示工具栏"_s);
+    click(e, u"cmdtool");
+    QCOMPARE(button->text(), u"隐藏工具栏"_s);
+    QVERIFY(windows.window(Secondary::Tool) && windows.window(Secondary::Tool)->isVisible());
+    click(e, u"cmdtool");
+    QCOMPARE(button->text(), u"显示工具栏"_s);
+    QTRY_VERIFY(!windows.window(Secondary::Tool));
+
+    // Closed by other means: the next click only turns the caption back.
+    click(e, u"cmdtool");
+    windows.window(Secondary::Tool)->close();
+    QTRY_VERIFY(!windows.window(Secondary::Tool));
+    QCOMPARE(button->text(), u"隐藏工具栏"_s);
+    click(e, u"cmdtool");
+    QCOMPARE(button->text(), u"显示工具栏"_s);
+    QVERIFY(!windows.window(Secondary::Tool));
+    click(e, u"cmdtool");
+    QCOMPARE(button->text(), u"隐藏工具栏"_s);
+    QVERIFY(windows.window(Secondary::Tool));
+}
+
+void TestMainWindow::secondaryWindowsOpenOnce()
+{
+    Editor e;
+    SecondaryWindows &windows = e.window.secondaryWindows();
+    const QList<std::pair<QString, Secondary>> buttons{{u"cmdget"_s, Secondary::Fetcher},
+                                                       {u"cmdhuepick"_s, Secondary::HuePick}};
+    for (const auto &[button, which] : buttons) {
+        click(e, button);
+        QPointer<QWidget> first = windows.window(which);
+        QVERIFY(first && first->isVisible());
+        QCOMPARE(first->windowModality(), Qt::NonModal);
+        const int topLevels = QApplication::topLevelWidgets().size();
+        click(e, button);
+        QCOMPARE(windows.window(which), first.data());
+        QCOMPARE(QApplication::topLevelWidgets().size(), topLevels);
+    }
+    QVERIFY(e.find(u"chcbg")->isEnabled()); // the editor stays usable beside them
+}
+
+void TestMainWindow::minimisingCarriesTheToolWindows()
+{
+    Editor e;
+    SecondaryWindows &windows = e.window.secondaryWindows();
+    click(e, u"cmdtool");
+    click(e, u"cmdhuepick");
+    click(e, u"cmdget");
+    windows.open(Secondary::Connect);
+    const Secondary followers[] = {Secondary::Tool, Secondary::HuePick, Secondary::Fetcher};
+
+    e.window.setWindowState(Qt::WindowMinimized);
+    for (Secondary which : followers)
+        QVERIFY(windows.window(which)->windowState() & Qt::WindowMinimized);
+    QVERIFY(!(windows.window(Secondary::Connect)->windowState() & Qt::WindowMinimized));
+
+    e.window.setWindowState(Qt::WindowNoState);
+    for (Secondary which : followers)
+        QCOMPARE(windows.window(which)->windowState(), Qt::WindowNoState);
+
+    e.window.setWindowState(Qt::WindowMinimized);
+    e.window.setWindowState(Qt::WindowMaximized);
+    for (Secondary which : followers)
+        QCOMPARE(windows.window(which)->windowState(), Qt::WindowNoState);
+}
+
+void TestMainWindow::closingClosesEverythingInOrder()
+{
+    Editor e;
+    SecondaryWindows &windows = e.window.secondaryWindows();
+    CloseRecorder recorder;
+    QList<QObject *> expected;
+    for (Secondary which : {Secondary::Fetcher, Secondary::Tool, Secondary::Connect, Secondary::HuePick})
+        windows.open(which);
+    for (Secondary which : kAll) {
+        windows.window(which)->installEventFilter(&recorder);
+        expected.append(windows.window(which));
+    }
+    recorder.closed.clear();
+    QSignalSpy ended(&e.window, &MainWindow::closed);
+
+    QVERIFY(e.window.close());
+    QCOMPARE(recorder.closed.mid(0, 4), expected);
+    QCOMPARE(ended.size(), 1);
+    QVERIFY(e.prompts.shown.isEmpty());
+    QVERIFY(!QFile::exists(settingsPath(e.folder())));
+    QTRY_VERIFY(!windows.window(Secondary::Connect) && !windows.window(Secondary::Fetcher));
+}
+
+void TestMainWindow::startsWithDesignValuesDespiteSavedSettings()
+{
+    QTemporaryDir dir;
+    OptionSet saved;
+    saved.setValue("chcbg", u"1"_s);
+    saved.setValue("txtregh", u"123"_s);
+    saved.setValue("cmbchongwu", u"200"_s);
+    QVERIFY(saveSettings(settingsPath(dir.path()), saved));
+    Editor e(dir.path());
+    QCOMPARE(e.find<QLineEdit>(u"txtregh")->text(), u"300"_s);
+    QVERIFY(!e.find(u"txtbgp")->isEnabled());
+    QCOMPARE(e.window.options().value("cmbchongwu"), u"默认大小"_s);
+    QVERIFY(!QFile::exists(codeFilePath(dir.path())));
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "test_main_window.moc"

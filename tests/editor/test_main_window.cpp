@@ -45,6 +45,7 @@ class TestMainWindow : public QObject {
 private slots:
     void areaButtonAppendsItsBlock_data();
     void areaButtonAppendsItsBlock();
+    void sizeThatIsNotANumberWritesNothing();
     void lookAtCode();
     void failuresAreToldAndTheWindowStaysUsable();
     void toolButtonGoesByItsCaption();
@@ -75,15 +76,7 @@ void TestMainWindow::areaButtonAppendsItsBlock()
 
     click(e, button); // No
     click(e, button); // Yes
-    if (!block.error.isEmpty()) {
-        // An area whose generator reports a problem writes nothing and says why.
-        QCOMPARE(e.prompts.shown.size(), 2);
-        QCOMPARE(e.prompts.shown[0].title, kErrorTitle);
-        QCOMPARE(e.prompts.shown[0].text, block.error);
-        QCOMPARE(readAll(path), QByteArray());
-        QVERIFY(e.desktop.openedFiles.isEmpty());
-        return;
-    }
+    QVERIFY(block.error.isEmpty());
     QCOMPARE(readAll(path), encodeBlock(block.writes) + encodeBlock(block.writes));
     QCOMPARE(e.prompts.shown.size(), 2);
     for (const ShownPrompt &p : e.prompts.shown) {
@@ -92,6 +85,21 @@ void TestMainWindow::areaButtonAppendsItsBlock()
         QVERIFY(p.question);
     }
     QCOMPARE(e.desktop.openedFiles, QStringList{path});
+}
+
+void TestMainWindow::sizeThatIsNotANumberWritesNothing()
+{
+    Editor e;
+    e.showTab(1);
+    auto *size = e.window.findChild<QLineEdit *>(u"txtnfz"_s);
+    QVERIFY(size);
+    size->setText(u"大号"_s);
+    click(e, u"cmdqy");
+    QCOMPARE(e.prompts.shown.size(), 1);
+    QCOMPARE(e.prompts.shown[0].title, kErrorTitle);
+    QVERIFY(e.prompts.shown[0].text.contains(u"“大号”"));
+    QVERIFY(!QFile::exists(codeFilePath(e.folder())));
+    QVERIFY(e.desktop.openedFiles.isEmpty());
 }
 
 void TestMainWindow::lookAtCode()

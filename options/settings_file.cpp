@@ -1,12 +1,12 @@
 #include "options/settings_file.h"
 
+#include "options/atomic_file.h"
 #include "options/catalogue.h"
 #include "options/ini_document.h"
 #include "options/option_set.h"
 #include "platform/prompts.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <array>
 #include <optional>
 
@@ -57,15 +57,7 @@ bool saveSettings(const QString &iniPath, const OptionSet &options)
             value = value == u"1" ? QStringLiteral("1") : QStringLiteral("0");
         doc.setValue(def.section, def.key, value);
     }
-    const QByteArray bytes = doc.toBytes();
-    QSaveFile file(iniPath);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return replaceFileAtomically(iniPath, doc.toBytes());
 }
 
 bool loadSettings(const QString &iniPath, OptionSet &options)

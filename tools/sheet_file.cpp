@@ -1,9 +1,9 @@
 #include "tools/sheet_file.h"
 
+#include "options/atomic_file.h"
 #include "options/text_encoding.h"
 
 #include <QDir>
-#include <QSaveFile>
 
 namespace stylewright
 {
@@ -16,11 +16,7 @@ QString sheetFilePath(const QString &programFolder, const QString &name)
 bool saveSheet(const QString &programFolder, const QString &name, QStringView text)
 {
     if (!QDir(programFolder).mkpath(kSheetFolder.toString())) return false;
-    QSaveFile file(sheetFilePath(programFolder, name));
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    const QByteArray bytes = encodeGbk(text) + kCrLf;
-    if (file.write(bytes) != bytes.size()) return false;
-    return file.commit();
+    return replaceFileAtomically(sheetFilePath(programFolder, name), encodeGbk(text) + kCrLf);
 }
 
 } // namespace stylewright

@@ -3,7 +3,7 @@
 #include "options/option_set.h"
 #include "options/text_encoding.h"
 #include "support/fakes.h"
-#include "support/read_only_folder.h"
+#include "support/read_only_path.h"
 
 #include <QDir>
 #include <QFile>
@@ -44,6 +44,7 @@ private slots:
     void unwritableFileIsReported();
     void readOnlyFolderIsReported();
     void generatorErrorWritesNothing();
+    void folderTurnsReadOnlyBetweenRuns();
 
 private:
     QString path() const { return codeFilePath(m_dir->path()); }
@@ -131,7 +132,7 @@ void TestCodeFile::unwritableFileIsReported()
 
 void TestCodeFile::readOnlyFolderIsReported()
 {
-    ReadOnlyFolder guard(m_dir->path());
+    ReadOnlyPath guard(m_dir->path());
     if (!guard.isReadOnly())
         QSKIP("this machine cannot make a folder read-only");
     run();
@@ -147,6 +148,28 @@ void TestCodeFile::generatorErrorWritesNothing()
     QCOMPARE(m_prompts.shown.size(), 1);
     QCOMPARE(m_prompts.shown[0].title, u"错误提示"_s);
     QVERIFY(!QFile::exists(path()));
+}
+
+void TestCodeFile::folderTurnsReadOnlyBetweenRuns()
+{
+    run();
+    const QByteArray once = readAll(path());
+    {
+        // A read-only folder still lets the existing file grow.
+        ReadOnlyPath folder(m_dir->path());
+        if (!folder.isReadOnly())
+            QSKIP("this machine cannot make a folder read-only");
+        run();
+        QCOMPARE(readAll(path()), once + once);
+        // The file itself read-only too (a folder mounted read-only): reported, nothing written.
+        ReadOnlyPath file(path());
+        m_prompts.shown.clear();
+        run();
+        QCOMPARE(m_prompts.shown.size(), 1);
+        QCOMPARE(m_prompts.shown[0].title, u"错误提示"_s);
+        QVERIFY(m_prompts.shown[0].text.contains(u"墨檐CSS代码.txt"));
+    }
+    QCOMPARE(readAll(path()), once + once);
 }
 
 QTEST_GUILESS_MAIN(TestCodeFile)

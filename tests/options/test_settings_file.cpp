@@ -3,7 +3,7 @@
 #include "options/settings_file.h"
 #include "options/text_encoding.h"
 #include "support/fakes.h"
-#include "support/read_only_folder.h"
+#include "support/read_only_path.h"
 
 #include <QDir>
 #include <QFile>
@@ -255,7 +255,7 @@ void TestSettingsFile::readOnlyFolderKeepsThePreviousFile()
     const QByteArray previous = readAll(m_ini);
     FakePrompts prompts;
     {
-        ReadOnlyFolder guard(m_dir.path());
+        ReadOnlyPath guard(m_dir.path());
         if (!guard.isReadOnly())
             QSKIP("this machine cannot make a folder read-only");
         saveSettingsAction(m_dir.path(), changedEverywhere(), prompts);

@@ -1,38 +1,44 @@
 #pragma once
-// Makes a folder refuse new files for the lifetime of the object: mode 0555 for a normal user,
-// the immutable attribute for root (which ignores modes). isReadOnly() tells whether it worked.
+// Makes a folder refuse new files, or a file refuse writes, for the lifetime of the object: a
+// mode without write permission for a normal user, the immutable attribute for root (which
+// ignores modes). isReadOnly() tells whether it worked.
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QString>
 #include <unistd.h>
 
 namespace stylewright::testing {
 
-class ReadOnlyFolder {
+class ReadOnlyPath {
 public:
-    explicit ReadOnlyFolder(QString path) : m_path(std::move(path))
+    explicit ReadOnlyPath(QString path) : m_path(std::move(path))
     {
         if (geteuid() == 0) {
             m_immutable = QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), m_path}) == 0;
         } else {
             QFile::setPermissions(m_path, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup);
         }
-        QFile probe(m_path + QStringLiteral("/.probe"));
-        m_readOnly = !probe.open(QIODevice::WriteOnly);
-        if (!m_readOnly)
-            probe.remove();
+        if (QFileInfo(m_path).isDir()) {
+            QFile probe(m_path + QStringLiteral("/.probe"));
+            m_readOnly = !probe.open(QIODevice::WriteOnly);
+            if (!m_readOnly)
+                probe.remove();
+        } else {
+            m_readOnly = !QFile(m_path).open(QIODevice::Append);
+        }
     }
-    ~ReadOnlyFolder()
+    ~ReadOnlyPath()
     {
         if (m_immutable)
             QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), m_path});
         else
             QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
-    ReadOnlyFolder(const ReadOnlyFolder &) = delete;
-    ReadOnlyFolder &operator=(const ReadOnlyFolder &) = delete;
+    ReadOnlyPath(const ReadOnlyPath &) = delete;
+    ReadOnlyPath &operator=(const ReadOnlyPath &) = delete;
 
     bool isReadOnly() const { return m_readOnly; }
 

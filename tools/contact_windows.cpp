@@ -9,10 +9,8 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
-namespace stylewright
-{
-namespace
-{
+namespace stylewright {
+namespace {
 
 QWidget *contactWindow(const QString &name, const QString &caption)
 {

@@ -4,8 +4,7 @@
 
 class QWidget;
 
-namespace stylewright
-{
+namespace stylewright {
 
 class Desktop;
 

@@ -19,10 +19,8 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 
-namespace stylewright
-{
-namespace
-{
+namespace stylewright {
+namespace {
 
 const QString kTitle = QStringLiteral("sheetfetch VER 2.0");
 
@@ -87,8 +85,7 @@ FetcherWindow::FetcherWindow(const FetcherSetup &setup, Prompts &prompts, QWidge
     connect(m_get, &QPushButton::clicked, this, &FetcherWindow::fetch);
     connect(save, &QPushButton::clicked, this, &FetcherWindow::save);
     connect(m_fetcher, &SheetFetcher::fetched, this, &FetcherWindow::showFetched);
-    connect(m_fetcher, &SheetFetcher::failed, this,
-            [this] { m_prompts.inform(kErrorTitle, kFetchFailedText); });
+    connect(m_fetcher, &SheetFetcher::failed, this, [this] { m_prompts.inform(kErrorTitle, kFetchFailedText); });
 }
 
 FetcherWindow::~FetcherWindow()
@@ -137,7 +134,8 @@ QWidget *FetcherWindow::makeTitleRow()
 
 void FetcherWindow::fetch()
 {
-    if (m_fetcher->isBusy()) return;
+    if (m_fetcher->isBusy())
+        return;
     const QString address = m_address->text();
     if (!isFetchableAddress(address, m_setup.prefix)) {
         m_prompts.inform(kErrorTitle, kFetchFailedText);
@@ -159,13 +157,14 @@ void FetcherWindow::save()
         return;
     }
     if (!saveSheet(m_setup.programFolder, *name, textWithCrLf(m_css)))
-        m_prompts.inform(kErrorTitle, u"无法保存CSS文件：" + QDir::toNativeSeparators(sheetFilePath(
-                                                                 m_setup.programFolder, *name)));
+        m_prompts.inform(kErrorTitle,
+                         u"无法保存CSS文件：" + QDir::toNativeSeparators(sheetFilePath(m_setup.programFolder, *name)));
 }
 
 void FetcherWindow::showAbout()
 {
-    if (!m_about) m_about = createAboutWindow();
+    if (!m_about)
+        m_about = createAboutWindow();
     m_about->show();
     m_about->raise();
     m_about->activateWindow();

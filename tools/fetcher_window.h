@@ -12,8 +12,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
-namespace stylewright
-{
+namespace stylewright {
 
 class Prompts;
 class SheetFetcher;
@@ -28,10 +27,9 @@ struct FetcherSetup {
 inline const QString kFetchFailedText = QStringLiteral("请填写正确的墨檐空间地址或者检查网络是否连接！");
 inline const QString kSaveRefusedText = QStringLiteral("请填写正确的墨檐空间地址");
 
-class FetcherWindow : public QWidget
-{
+class FetcherWindow : public QWidget {
     Q_OBJECT
-  public:
+public:
     FetcherWindow(const FetcherSetup &setup, Prompts &prompts, QWidget *parent = nullptr);
     ~FetcherWindow() override;
 
@@ -39,19 +37,19 @@ class FetcherWindow : public QWidget
     // The about window of the sheetfetch program, when it is open.
     QWidget *aboutWindow() const { return m_about; }
 
-  public slots:
+public slots:
     void fetch();
     void save();
     void showAbout();
 
-  signals:
+signals:
     // " X" clicked in the sheetfetch program.
     void endRequested();
 
-  protected:
+protected:
     void keyPressEvent(QKeyEvent *event) override;
 
-  private:
+private:
     QWidget *makeTitleRow();
     void showFetched(const QString &sheet);
 

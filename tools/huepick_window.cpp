@@ -11,10 +11,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace stylewright
-{
-namespace
-{
+namespace stylewright {
+namespace {
 
 const QString kStart = QStringLiteral("开始获取颜色");
 const QString kStop = QStringLiteral("停止获取颜色");
@@ -78,15 +76,15 @@ void HuePickWindow::toggleSampling()
 void HuePickWindow::sample()
 {
     const QPoint position = m_pixels->pointerPosition();
-    if (position == m_lastPosition) return;
+    if (position == m_lastPosition)
+        return;
     m_lastPosition = position;
     if (const std::optional<QColor> colour = m_pixels->pixelAt(position)) {
         showColour(*colour);
     } else if (!m_refusalShown) {
         // Set first: the timer keeps ticking while the message box is open.
         m_refusalShown = true;
-        m_prompts.inform(kInfoTitle,
-                         QStringLiteral("此桌面环境不允许读取屏幕颜色，取色工具在这里无法获取颜色。"));
+        m_prompts.inform(kInfoTitle, QStringLiteral("此桌面环境不允许读取屏幕颜色，取色工具在这里无法获取颜色。"));
     }
 }
 

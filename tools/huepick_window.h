@@ -12,35 +12,33 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace stylewright
-{
+namespace stylewright {
 
 class Prompts;
 
 // "#" and the red, green and blue components as two upper-case hexadecimal digits each.
 QString colourText(const QColor &colour);
 
-class HuePickWindow : public QWidget
-{
+class HuePickWindow : public QWidget {
     Q_OBJECT
-  public:
+public:
     static constexpr int kSampleInterval = 50; // milliseconds
 
     HuePickWindow(std::unique_ptr<ScreenPixels> pixels, Prompts &prompts, QWidget *parent = nullptr);
 
     bool isSampling() const { return m_timer.isActive(); }
 
-  public slots:
+public slots:
     void toggleSampling();
     // One timer tick: reads the pixel under the pointer when the pointer has moved.
     void sample();
     void copyColour();
 
-  protected:
+protected:
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
-  private:
+private:
     void showColour(const QColor &colour);
 
     std::unique_ptr<ScreenPixels> m_pixels;

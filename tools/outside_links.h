@@ -4,8 +4,7 @@
 
 #include <QStringView>
 
-namespace stylewright
-{
+namespace stylewright {
 
 // Scheme and host of the service's space server; a space address is this, "/" and the space name.
 inline constexpr QStringView kSpaceHostPrefix = u"http://s.moyan.test";

@@ -6,12 +6,10 @@
 #include <memory>
 #include <optional>
 
-namespace stylewright
-{
+namespace stylewright {
 
-class ScreenPixels
-{
-  public:
+class ScreenPixels {
+public:
     virtual ~ScreenPixels() = default;
     // The pointer's position in screen pixels.
     virtual QPoint pointerPosition() = 0;

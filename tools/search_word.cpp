@@ -2,8 +2,7 @@
 
 #include "options/text_encoding.h"
 
-namespace stylewright
-{
+namespace stylewright {
 
 QString encodeSearchWord(QStringView word)
 {
@@ -11,8 +10,8 @@ QString encodeSearchWord(QStringView word)
     QString out;
     for (const char byte : encodeGbk(word)) {
         const auto b = static_cast<unsigned char>(byte);
-        if ((b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') || b == '-' ||
-            b == '.' || b == '_' || b == '~') {
+        if ((b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') || b == '-' || b == '.' ||
+            b == '_' || b == '~') {
             out += QLatin1Char(byte);
         } else if (b == ' ') {
             out += u'+';

@@ -4,8 +4,7 @@
 #include <QString>
 #include <QStringView>
 
-namespace stylewright
-{
+namespace stylewright {
 
 // Letters, digits and "-._~" stay as they are, a space becomes "+", every other GBK byte is
 // written "%XX" in upper case: "鼠标 ani" gives "%CA%F3%B1%EA+ani".

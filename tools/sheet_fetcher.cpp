@@ -8,8 +8,7 @@
 #include <QNetworkRequest>
 #include <QUrl>
 
-namespace stylewright
-{
+namespace stylewright {
 
 SheetFetcher::SheetFetcher(const QString &prefix, QObject *parent) : QObject(parent), m_prefix(prefix)
 {
@@ -24,7 +23,8 @@ SheetFetcher::~SheetFetcher()
 
 bool SheetFetcher::start(const QString &address)
 {
-    if (isBusy()) return false;
+    if (isBusy())
+        return false;
     m_stage = Stage::Page;
     m_userPart = userPart(address, m_prefix);
     request(address);
@@ -44,10 +44,12 @@ void SheetFetcher::request(const QString &address)
     m_reply = m_network.get(QNetworkRequest(url));
     connect(m_reply, &QNetworkReply::metaDataChanged, this, [this] {
         const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
-        if (length.isValid() && length.toLongLong() > m_sizeLimit) failAfterSignal();
+        if (length.isValid() && length.toLongLong() > m_sizeLimit)
+            failAfterSignal();
     });
     connect(m_reply, &QNetworkReply::readyRead, this, [this] {
-        if (!receive()) failAfterSignal();
+        if (!receive())
+            failAfterSignal();
     });
     connect(m_reply, &QNetworkReply::finished, this, &SheetFetcher::finish);
     m_deadline.start(m_timeout);
@@ -87,7 +89,8 @@ void SheetFetcher::finish()
 
 void SheetFetcher::fail()
 {
-    if (!isBusy()) return;
+    if (!isBusy())
+        return;
     m_deadline.stop();
     dropReply();
     m_body.clear();
@@ -104,7 +107,8 @@ void SheetFetcher::failAfterSignal()
 
 void SheetFetcher::dropReply()
 {
-    if (!m_reply) return;
+    if (!m_reply)
+        return;
     QNetworkReply *reply = m_reply;
     m_reply = nullptr;
     reply->disconnect(this);

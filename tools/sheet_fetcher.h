@@ -11,13 +11,11 @@
 
 class QNetworkReply;
 
-namespace stylewright
-{
+namespace stylewright {
 
-class SheetFetcher : public QObject
-{
+class SheetFetcher : public QObject {
     Q_OBJECT
-  public:
+public:
     static constexpr std::chrono::milliseconds kDefaultTimeout{20'000};
     static constexpr qint64 kDefaultSizeLimit = 8 * 1024 * 1024;
 
@@ -35,12 +33,12 @@ class SheetFetcher : public QObject
     // fetch is running.
     bool start(const QString &address);
 
-  signals:
+signals:
     // The sheet decoded from GBK, as the server sent it.
     void fetched(const QString &sheet);
     void failed();
 
-  private:
+private:
     enum class Stage { Idle, Page, Sheet };
 
     void request(const QString &address);

@@ -5,8 +5,7 @@
 
 #include <QDir>
 
-namespace stylewright
-{
+namespace stylewright {
 
 QString sheetFilePath(const QString &programFolder, const QString &name)
 {
@@ -15,7 +14,8 @@ QString sheetFilePath(const QString &programFolder, const QString &name)
 
 bool saveSheet(const QString &programFolder, const QString &name, QStringView text)
 {
-    if (!QDir(programFolder).mkpath(kSheetFolder.toString())) return false;
+    if (!QDir(programFolder).mkpath(kSheetFolder.toString()))
+        return false;
     return replaceFileAtomically(sheetFilePath(programFolder, name), encodeGbk(text) + kCrLf);
 }
 

@@ -4,8 +4,7 @@
 #include <QString>
 #include <QStringView>
 
-namespace stylewright
-{
+namespace stylewright {
 
 inline constexpr QStringView kSheetFolder = u"csscode";
 

@@ -6,10 +6,8 @@
 #include <QStringDecoder>
 #include <cctype>
 
-namespace stylewright
-{
-namespace
-{
+namespace stylewright {
+namespace {
 
 constexpr QStringView kItemPath = u"/css/item/";
 
@@ -18,7 +16,8 @@ QByteArray charsetIn(QByteArrayView text)
 {
     const QByteArray lower = text.toByteArray().toLower();
     const qsizetype at = lower.indexOf("charset=");
-    if (at < 0) return {};
+    if (at < 0)
+        return {};
     qsizetype begin = at + 8;
     while (begin < lower.size() && (lower[begin] == '"' || lower[begin] == '\'' || lower[begin] == ' '))
         ++begin;
@@ -40,10 +39,12 @@ std::optional<QString> sheetId(QStringView page, QStringView userPart)
 {
     const QString marker = sheetMarker(userPart);
     const qsizetype at = page.indexOf(marker);
-    if (at < 0) return std::nullopt;
+    if (at < 0)
+        return std::nullopt;
     const qsizetype idStart = at + marker.size();
     const qsizetype end = page.indexOf(u".css", idStart);
-    if (end < 0) return std::nullopt;
+    if (end < 0)
+        return std::nullopt;
     return page.sliced(idStart, end - idStart).toString();
 }
 
@@ -63,10 +64,12 @@ QString splitSheetLines(QString sheet)
 QString decodePage(QByteArrayView body, QByteArrayView contentType)
 {
     QByteArray charset = charsetIn(contentType);
-    if (charset.isEmpty()) charset = charsetIn(body.first(qMin<qsizetype>(body.size(), 2048)));
+    if (charset.isEmpty())
+        charset = charsetIn(body.first(qMin<qsizetype>(body.size(), 2048)));
     if (!charset.isEmpty() && charset != "gbk" && charset != "gb2312" && charset != "gb18030") {
         QStringDecoder decoder(charset.constData());
-        if (decoder.isValid()) return decoder.decode(body);
+        if (decoder.isValid())
+            return decoder.decode(body);
     }
     return decodeGbk(body);
 }

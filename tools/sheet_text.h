@@ -7,8 +7,7 @@
 #include <QStringView>
 #include <optional>
 
-namespace stylewright
-{
+namespace stylewright {
 
 // What the space page holds before a sheet id: the user part and "/css/item/".
 QString sheetMarker(QStringView userPart);

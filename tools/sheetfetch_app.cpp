@@ -2,8 +2,7 @@
 
 #include "tools/fetcher_window.h"
 
-namespace stylewright
-{
+namespace stylewright {
 
 std::unique_ptr<FetcherWindow> createSheetfetchWindow(const QString &programFolder, Prompts &prompts,
                                                       std::function<void()> endProgram)

@@ -5,8 +5,7 @@
 #include <functional>
 #include <memory>
 
-namespace stylewright
-{
+namespace stylewright {
 
 class FetcherWindow;
 class Prompts;

@@ -5,8 +5,7 @@
 #include <QStringView>
 #include <optional>
 
-namespace stylewright
-{
+namespace stylewright {
 
 // An address is long enough to fetch when something follows the prefix.
 bool isFetchableAddress(QStringView address, QStringView prefix);

@@ -12,10 +12,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-namespace stylewright
-{
-namespace
-{
+namespace stylewright {
+namespace {
 
 QPushButton *button(QWidget *parent, const QString &name, const QString &caption)
 {
@@ -46,21 +44,19 @@ ToolWindow::ToolWindow(const QString &programFolder, Desktop &desktop, std::func
     layout->setContentsMargins(12, 12, 12, 12);
     layout->setSpacing(5);
 
-    connect(button(this, QStringLiteral("cmdupdate"), QStringLiteral("查看更新信息")), &QPushButton::clicked,
-            this, &ToolWindow::openUpdateNotes);
-    connect(button(this, QStringLiteral("cmdconnect"), QStringLiteral("联系作者")), &QPushButton::clicked,
-            this, std::move(openContact));
+    connect(button(this, QStringLiteral("cmdupdate"), QStringLiteral("查看更新信息")), &QPushButton::clicked, this,
+            &ToolWindow::openUpdateNotes);
+    connect(button(this, QStringLiteral("cmdconnect"), QStringLiteral("联系作者")), &QPushButton::clicked, this,
+            std::move(openContact));
     m_search = field(this, QStringLiteral("txtsearch"), QStringLiteral("stylewright"));
     addLink(QStringLiteral("Command1"), QStringLiteral("砚舟空间文章搜索"),
             [this]() -> QString { return kLinks.articleSearch + encodeSearchWord(m_search->text()); });
-    addLink(QStringLiteral("cmdsm"), QStringLiteral("CSS说明"),
-            []() -> QString { return kLinks.cssHelp.toString(); });
+    addLink(QStringLiteral("cmdsm"), QStringLiteral("CSS说明"), []() -> QString { return kLinks.cssHelp.toString(); });
     addLink(QStringLiteral("cmdahc"), QStringLiteral("刷空间流量"),
             []() -> QString { return kLinks.trafficSite.toString(); });
     m_rankedSpace = field(this, QStringLiteral("txtpm"), kExampleSpaceAddress.toString());
-    addLink(QStringLiteral("cmdqwip"), QStringLiteral("空间排名查询"), [this]() -> QString {
-        return kLinks.rankingSite + spaceName(m_rankedSpace->text(), kSpaceHostPrefix);
-    });
+    addLink(QStringLiteral("cmdqwip"), QStringLiteral("空间排名查询"),
+            [this]() -> QString { return kLinks.rankingSite + spaceName(m_rankedSpace->text(), kSpaceHostPrefix); });
     addLink(QStringLiteral("cmdmoyan"), QStringLiteral("墨檐空间"),
             []() -> QString { return kLinks.spaceHome.toString(); });
     addLink(QStringLiteral("cmdsee"), QStringLiteral("砚舟博客"),

@@ -9,21 +9,19 @@
 
 class QLineEdit;
 
-namespace stylewright
-{
+namespace stylewright {
 
 class Desktop;
 
 inline constexpr QStringView kUpdateNotesFile = u"墨檐CSS更新说明.txt";
 
-class ToolWindow : public QWidget
-{
+class ToolWindow : public QWidget {
     Q_OBJECT
-  public:
+public:
     ToolWindow(const QString &programFolder, Desktop &desktop, std::function<void()> openContact,
                QWidget *parent = nullptr);
 
-  private:
+private:
     void addLink(const QString &name, const QString &caption, std::function<QString()> address);
     void openUpdateNotes();
 

@@ -6,19 +6,16 @@
 #include "tools/huepick_window.h"
 #include "tools/tool_window.h"
 
-namespace stylewright
-{
+namespace stylewright {
 
-void installToolWindows(SecondaryWindows &windows, const QString &programFolder, Prompts &prompts,
-                        Desktop &desktop)
+void installToolWindows(SecondaryWindows &windows, const QString &programFolder, Prompts &prompts, Desktop &desktop)
 {
     windows.setFactory(Secondary::Fetcher, [programFolder, &prompts] {
         FetcherSetup setup;
         setup.programFolder = programFolder;
         return new FetcherWindow(setup, prompts);
     });
-    windows.setFactory(Secondary::HuePick,
-                       [&prompts] { return new HuePickWindow(makeScreenPixels(), prompts); });
+    windows.setFactory(Secondary::HuePick, [&prompts] { return new HuePickWindow(makeScreenPixels(), prompts); });
     windows.setFactory(Secondary::Tool, [programFolder, &windows, &desktop] {
         return new ToolWindow(programFolder, desktop, [&windows] { windows.open(Secondary::Connect); });
     });

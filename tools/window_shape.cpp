@@ -6,14 +6,11 @@
 #include <QWidget>
 #include <QWindow>
 
-namespace stylewright
-{
-namespace
-{
+namespace stylewright {
+namespace {
 
-class CornerKeeper final : public QObject
-{
-  public:
+class CornerKeeper final : public QObject {
+public:
     CornerKeeper(QWidget *window, int ellipse) : QObject(window), m_ellipse(ellipse)
     {
         window->installEventFilter(this);
@@ -29,13 +26,12 @@ class CornerKeeper final : public QObject
         return false;
     }
 
-  private:
+private:
     int m_ellipse;
 };
 
-class WindowDragger final : public QObject
-{
-  public:
+class WindowDragger final : public QObject {
+public:
     explicit WindowDragger(QWidget *handle) : QObject(handle) { handle->installEventFilter(this); }
 
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -44,7 +40,8 @@ class WindowDragger final : public QObject
         switch (event->type()) {
         case QEvent::MouseButtonPress: {
             auto *mouse = static_cast<QMouseEvent *>(event);
-            if (mouse->button() != Qt::LeftButton) break;
+            if (mouse->button() != Qt::LeftButton)
+                break;
             QWindow *handle = window->windowHandle();
             m_following = !(handle && handle->startSystemMove());
             m_offset = mouse->globalPosition().toPoint() - window->pos();
@@ -65,14 +62,13 @@ class WindowDragger final : public QObject
         return false;
     }
 
-  private:
+private:
     bool m_following = false;
     QPoint m_offset;
 };
 
-class ClickWatcher final : public QObject
-{
-  public:
+class ClickWatcher final : public QObject {
+public:
     ClickWatcher(QWidget *widget, std::function<void()> action) : QObject(widget), m_action(std::move(action))
     {
         widget->installEventFilter(this);
@@ -92,7 +88,7 @@ class ClickWatcher final : public QObject
         return false;
     }
 
-  private:
+private:
     std::function<void()> m_action;
     bool m_pressed = false;
 };

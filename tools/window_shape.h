@@ -8,8 +8,7 @@
 
 class QWidget;
 
-namespace stylewright
-{
+namespace stylewright {
 
 // The rounded rectangle (0, 0)-(size) whose corners are quarter ellipses of ellipse x ellipse pixels.
 QRegion roundedRegion(QSize size, int ellipse);

@@ -8,11 +8,10 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     stylewright::QtPrompts prompts;
-    const auto window =
-        stylewright::createSheetfetchWindow(QCoreApplication::applicationDirPath(), prompts, [] {
-            QApplication::closeAllWindows();
-            QCoreApplication::quit();
-        });
+    const auto window = stylewright::createSheetfetchWindow(QCoreApplication::applicationDirPath(), prompts, [] {
+        QApplication::closeAllWindows();
+        QCoreApplication::quit();
+    });
     window->show();
     return app.exec();
 }

@@ -5,8 +5,7 @@
 #include <QTimer>
 #include <QUrl>
 
-namespace stylewright::testing
-{
+namespace stylewright::testing {
 
 LocalHttpServer::LocalHttpServer()
 {
@@ -29,16 +28,19 @@ void LocalHttpServer::route(const QString &path, const CannedResponse &response)
 
 void LocalHttpServer::serve(QTcpSocket *socket)
 {
-    if (socket->property("seen").toBool() || !socket->canReadLine()) return;
+    if (socket->property("seen").toBool() || !socket->canReadLine())
+        return;
     socket->setProperty("seen", true);
     const QList<QByteArray> requestLine = socket->readLine().trimmed().split(' ');
     const QString path = requestLine.size() > 1 ? QUrl::fromPercentEncoding(requestLine[1]) : QString();
     requests.append(path);
     const CannedResponse response = m_routes.value(path, CannedResponse{404, "not here", "text/plain"});
-    if (response.silent) return;
+    if (response.silent)
+        return;
     QPointer<QTcpSocket> guarded(socket);
     auto answer = [guarded, response] {
-        if (!guarded) return;
+        if (!guarded)
+            return;
         QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) +
                           " Canned\r\nContent-Type: " + response.contentType + "\r\nConnection: close\r\n";
         if (response.sendLength)

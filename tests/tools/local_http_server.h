@@ -7,8 +7,7 @@
 #include <QStringList>
 #include <QTcpServer>
 
-namespace stylewright::testing
-{
+namespace stylewright::testing {
 
 struct CannedResponse {
     int status = 200;
@@ -19,10 +18,9 @@ struct CannedResponse {
     bool sendLength = true; // false: no Content-Length, the end of the body is the closed connection
 };
 
-class LocalHttpServer : public QObject
-{
+class LocalHttpServer : public QObject {
     Q_OBJECT
-  public:
+public:
     LocalHttpServer();
 
     // "http://127.0.0.1:<port>"
@@ -32,7 +30,7 @@ class LocalHttpServer : public QObject
     // Decoded paths of the requests received, in order.
     QStringList requests;
 
-  private:
+private:
     void serve(class QTcpSocket *socket);
     QTcpServer m_server;
     QHash<QString, CannedResponse> m_routes;

@@ -21,13 +21,11 @@
 using namespace stylewright;
 using namespace Qt::Literals::StringLiterals;
 
-namespace
-{
+namespace {
 
 // Shows a sampled colour without depending on what the display holds under the pointer.
-class StillPixels final : public ScreenPixels
-{
-  public:
+class StillPixels final : public ScreenPixels {
+public:
     QPoint pointerPosition() override { return {200, 150}; }
     std::optional<QColor> pixelAt(QPoint) override { return QColor(0x3A, 0x7B, 0xD5); }
 };

@@ -12,15 +12,13 @@
 using namespace stylewright;
 using namespace Qt::Literals::StringLiterals;
 
-namespace
-{
+namespace {
 const QString kPrefix = u"http://s.moyan.test"_s;
 }
 
-class TestFetchText : public QObject
-{
+class TestFetchText : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void sheetIdInPage_data();
     void sheetIdInPage();
     void sheetAddressJoinsParts();
@@ -118,13 +116,11 @@ void TestFetchText::pageDecoding_data()
     QTest::addColumn<QString>("text");
     const QString chinese = u"墨檐空间"_s;
     QTest::newRow("gbk when unnamed") << encodeGbk(chinese) << QByteArray("text/html") << chinese;
-    QTest::newRow("header names utf-8")
-        << chinese.toUtf8() << QByteArray("text/html; charset=UTF-8") << chinese;
-    QTest::newRow("meta names utf-8") << (QByteArray("<meta charset=\"utf-8\">") + chinese.toUtf8())
-                                      << QByteArray() << u"<meta charset=\"utf-8\">"_s + chinese;
+    QTest::newRow("header names utf-8") << chinese.toUtf8() << QByteArray("text/html; charset=UTF-8") << chinese;
+    QTest::newRow("meta names utf-8") << (QByteArray("<meta charset=\"utf-8\">") + chinese.toUtf8()) << QByteArray()
+                                      << u"<meta charset=\"utf-8\">"_s + chinese;
     QTest::newRow("header gb2312") << encodeGbk(chinese) << QByteArray("text/html;charset=gb2312") << chinese;
-    QTest::newRow("unknown charset") << encodeGbk(chinese) << QByteArray("text/html; charset=nonsense")
-                                     << chinese;
+    QTest::newRow("unknown charset") << encodeGbk(chinese) << QByteArray("text/html; charset=nonsense") << chinese;
 }
 
 void TestFetchText::pageDecoding()

@@ -20,8 +20,7 @@ using namespace Qt::Literals::StringLiterals;
 
 Q_DECLARE_METATYPE(stylewright::testing::CannedResponse)
 
-namespace
-{
+namespace {
 
 const QString kKeep = u"kept text"_s;
 
@@ -57,10 +56,9 @@ QByteArray readFile(const QString &path)
 
 } // namespace
 
-class TestFetcherWindow : public QObject
-{
+class TestFetcherWindow : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void init();
     void cleanup();
 
@@ -78,7 +76,7 @@ class TestFetcherWindow : public QObject
     void enterFetches();
     void closingDuringFetchIsQuiet();
 
-  private:
+private:
     void fetch(const QString &address);
     QPlainTextEdit *css() const { return m_window->findChild<QPlainTextEdit *>(u"txtcss"_s); }
     QLineEdit *address() const { return m_window->findChild<QLineEdit *>(u"txtblog"_s); }
@@ -135,8 +133,7 @@ void TestFetcherWindow::fetchesSplitsAndSaves()
     QVERIFY(!QDir(programFolder() + u"/csscode").exists());
     button(u"cmdsave"_s)->click();
     QVERIFY(m_prompts.shown.isEmpty());
-    QCOMPARE(readFile(saved(u"yanzhou"_s)),
-             encodeGbk(u"a{color:red}\r\n\r\n/*说明*/\r\nb{margin:0}\r\n\r\n"));
+    QCOMPARE(readFile(saved(u"yanzhou"_s)), encodeGbk(u"a{color:red}\r\n\r\n/*说明*/\r\nb{margin:0}\r\n\r\n"));
 }
 
 void TestFetcherWindow::chineseSpaceName()
@@ -199,18 +196,15 @@ void TestFetcherWindow::failuresKeepText_data()
 
     const CannedResponse goodPage = page("<link href=\"/s/css/item/1.css\">");
     const CannedResponse goodSheet = sheet(u"a{}"_s);
-    QTest::newRow("page 404") << u"/s"_s << CannedResponse{404, "<link href=\"/s/css/item/1.css\">"}
-                              << goodSheet;
-    QTest::newRow("page 500") << u"/s"_s << CannedResponse{500, "<link href=\"/s/css/item/1.css\">"}
-                              << goodSheet;
+    QTest::newRow("page 404") << u"/s"_s << CannedResponse{404, "<link href=\"/s/css/item/1.css\">"} << goodSheet;
+    QTest::newRow("page 500") << u"/s"_s << CannedResponse{500, "<link href=\"/s/css/item/1.css\">"} << goodSheet;
     QTest::newRow("sheet 404") << u"/s"_s << goodPage << CannedResponse{404, "a{}"};
     QTest::newRow("sheet 500") << u"/s"_s << goodPage << CannedResponse{500, "a{}"};
     QTest::newRow("page without marker") << u"/s"_s << page("<link href=\"/t/css/item/1.css\">") << goodSheet;
     QTest::newRow("marker without .css") << u"/s"_s << page("<a href=\"/s/css/item/1.html\">") << goodSheet;
     QTest::newRow("page never answers") << u"/s"_s << silent() << goodSheet;
     QTest::newRow("sheet never answers") << u"/s"_s << goodPage << silent();
-    QTest::newRow("page too large") << u"/s"_s << oversized("<link href=\"/s/css/item/1.css\">", true)
-                                    << goodSheet;
+    QTest::newRow("page too large") << u"/s"_s << oversized("<link href=\"/s/css/item/1.css\">", true) << goodSheet;
     QTest::newRow("sheet streams too much") << u"/s"_s << goodPage << oversized("a{}", false);
     QTest::newRow("not an address") << u" bad"_s << goodPage << goodSheet;
     QTest::newRow("refused connection") << u"refused"_s << goodPage << goodSheet;
@@ -227,8 +221,10 @@ void TestFetcherWindow::failuresKeepText()
     css()->setPlainText(kKeep);
 
     QString target = m_server->origin() + path;
-    if (path == u"refused") target = u"http://127.0.0.1:"_s + QString::number(closedPort()) + u"/s";
-    if (path == u" bad") target = u"http//127.0.0.1/s/with no scheme"_s;
+    if (path == u"refused")
+        target = u"http://127.0.0.1:"_s + QString::number(closedPort()) + u"/s";
+    if (path == u" bad")
+        target = u"http//127.0.0.1/s/with no scheme"_s;
     fetch(target);
 
     QCOMPARE(css()->toPlainText(), kKeep);

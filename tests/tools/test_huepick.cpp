@@ -12,13 +12,11 @@ using namespace stylewright;
 using namespace stylewright::testing;
 using namespace Qt::Literals::StringLiterals;
 
-namespace
-{
+namespace {
 
 // A screen whose pointer the test moves; each pixel read is counted.
-class FakePixels final : public ScreenPixels
-{
-  public:
+class FakePixels final : public ScreenPixels {
+public:
     QPoint pointer;
     QColor colour = Qt::black;
     bool refused = false;
@@ -29,7 +27,8 @@ class FakePixels final : public ScreenPixels
     {
         ++reads;
         lastRead = position;
-        if (refused) return std::nullopt;
+        if (refused)
+            return std::nullopt;
         return colour;
     }
     QPoint lastRead;
@@ -37,10 +36,9 @@ class FakePixels final : public ScreenPixels
 
 } // namespace
 
-class TestHuePick : public QObject
-{
+class TestHuePick : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void init();
     void cleanup();
 
@@ -53,13 +51,10 @@ class TestHuePick : public QObject
     void refusedPixelKeepsColourAndSaysSoOnce();
     void closingStopsSampling();
 
-  private:
+private:
     QLineEdit *text() const { return m_window->findChild<QLineEdit *>(u"txthuepick"_s); }
     QPushButton *toggle() const { return m_window->findChild<QPushButton *>(u"cmdget"_s); }
-    QColor swatch() const
-    {
-        return m_window->findChild<QLabel *>(u"Picture1"_s)->palette().color(QPalette::Window);
-    }
+    QColor swatch() const { return m_window->findChild<QLabel *>(u"Picture1"_s)->palette().color(QPalette::Window); }
 
     FakePixels *m_pixels = nullptr;
     FakePrompts m_prompts;
@@ -88,8 +83,7 @@ void TestHuePick::opensIdle()
     QCOMPARE(toggle()->text(), u"开始获取颜色"_s);
     QVERIFY(text()->text().isEmpty());
     QCOMPARE(m_window->findChild<QLabel *>(u"Label1"_s)->text(), u"获取颜色"_s);
-    QCOMPARE(m_window->findChild<QLabel *>(u"Label2"_s)->text(),
-             u"获取想要的颜色后请按回车确定，就会立即停止取色！"_s);
+    QCOMPARE(m_window->findChild<QLabel *>(u"Label2"_s)->text(), u"获取想要的颜色后请按回车确定，就会立即停止取色！"_s);
     QCOMPARE(HuePickWindow::kSampleInterval, 50);
 }
 

@@ -20,8 +20,7 @@ using namespace stylewright;
 using namespace stylewright::testing;
 using namespace Qt::Literals::StringLiterals;
 
-namespace
-{
+namespace {
 
 int openWindowsNamed(const QString &name)
 {
@@ -41,10 +40,9 @@ QStringList childOrder(QWidget *window)
 
 } // namespace
 
-class TestToolWindows : public QObject
-{
+class TestToolWindows : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void init();
     void cleanup();
 
@@ -61,7 +59,7 @@ class TestToolWindows : public QObject
     void closeLabelClosesInEditor();
     void sheetfetchEndsAndShowsAbout();
 
-  private:
+private:
     std::unique_ptr<QTemporaryDir> m_dir;
     FakePrompts m_prompts;
     FakeDesktop m_desktop;
@@ -90,15 +88,15 @@ void TestToolWindows::toolWindowControls()
     QWidget *tool = m_windows->open(Secondary::Tool);
     QCOMPARE(tool->objectName(), u"frmtool"_s);
     QCOMPARE(tool->windowTitle(), u"  CSS编辑程序工具箱"_s);
-    QCOMPARE(childOrder(tool), QStringList({u"cmdupdate"_s, u"cmdconnect"_s, u"txtsearch"_s, u"Command1"_s,
-                                            u"cmdsm"_s, u"cmdahc"_s, u"txtpm"_s, u"cmdqwip"_s, u"cmdmoyan"_s,
-                                            u"cmdsee"_s, u"cmdupload"_s, u"cmdm1"_s}));
+    QCOMPARE(childOrder(tool),
+             QStringList({u"cmdupdate"_s, u"cmdconnect"_s, u"txtsearch"_s, u"Command1"_s, u"cmdsm"_s, u"cmdahc"_s,
+                          u"txtpm"_s, u"cmdqwip"_s, u"cmdmoyan"_s, u"cmdsee"_s, u"cmdupload"_s, u"cmdm1"_s}));
     QStringList captions;
     for (QPushButton *b : tool->findChildren<QPushButton *>())
         captions.append(b->text());
-    QCOMPARE(captions, QStringList({u"查看更新信息"_s, u"联系作者"_s, u"砚舟空间文章搜索"_s, u"CSS说明"_s,
-                                    u"刷空间流量"_s, u"空间排名查询"_s, u"墨檐空间"_s, u"砚舟博客"_s,
-                                    u"上传 ANI"_s, u"鼠标集合"_s}));
+    QCOMPARE(captions,
+             QStringList({u"查看更新信息"_s, u"联系作者"_s, u"砚舟空间文章搜索"_s, u"CSS说明"_s, u"刷空间流量"_s,
+                          u"空间排名查询"_s, u"墨檐空间"_s, u"砚舟博客"_s, u"上传 ANI"_s, u"鼠标集合"_s}));
     QCOMPARE(tool->findChild<QLineEdit *>(u"txtsearch"_s)->text(), u"stylewright"_s);
     QCOMPARE(tool->findChild<QLineEdit *>(u"txtpm"_s)->text(), u"http://s.moyan.test/yanzhou"_s);
 }
@@ -111,11 +109,10 @@ void TestToolWindows::buttonsOpenTheirAddresses_data()
     QTest::addColumn<QByteArray>("address");
     const QByteArray search = "http://www.moyan.test/search/article?space=yanzhou&word=";
     QTest::newRow("search default word") << u"Command1"_s << QString() << QString() << search + "stylewright";
-    QTest::newRow("search chinese word")
-        << u"Command1"_s << u"txtsearch"_s << u"滚动 条&"_s << search + "%B9%F6%B6%AF+%CC%F5%26";
+    QTest::newRow("search chinese word") << u"Command1"_s << u"txtsearch"_s << u"滚动 条&"_s
+                                         << search + "%B9%F6%B6%AF+%CC%F5%26";
     QTest::newRow("search empty word") << u"Command1"_s << u"txtsearch"_s << QString() << search;
-    QTest::newRow("cursor collection")
-        << u"cmdm1"_s << QString() << QString() << search + "%CA%F3%B1%EA+ani+";
+    QTest::newRow("cursor collection") << u"cmdm1"_s << QString() << QString() << search + "%CA%F3%B1%EA+ani+";
     QTest::newRow("css help") << u"cmdsm"_s << QString() << QString()
                               << QByteArray("http://help.moyan.test/space/custom-css.html");
     QTest::newRow("traffic") << u"cmdahc"_s << QString() << QString()
@@ -128,10 +125,8 @@ void TestToolWindows::buttonsOpenTheirAddresses_data()
                                      << QByteArray("http://space-ranking.test/query?space=");
     QTest::newRow("ranking other name") << u"cmdqwip"_s << u"txtpm"_s << u"http://s.moyan.test/ann"_s
                                         << QByteArray("http://space-ranking.test/query?space=ann");
-    QTest::newRow("space home") << u"cmdmoyan"_s << QString() << QString()
-                                << QByteArray("http://s.moyan.test/");
-    QTest::newRow("author space") << u"cmdsee"_s << QString() << QString()
-                                  << QByteArray("http://s.moyan.test/yanzhou");
+    QTest::newRow("space home") << u"cmdmoyan"_s << QString() << QString() << QByteArray("http://s.moyan.test/");
+    QTest::newRow("author space") << u"cmdsee"_s << QString() << QString() << QByteArray("http://s.moyan.test/yanzhou");
     QTest::newRow("cursor host") << u"cmdupload"_s << QString() << QString()
                                  << QByteArray("http://cursor-host.test/upload/");
 }
@@ -143,7 +138,8 @@ void TestToolWindows::buttonsOpenTheirAddresses()
     QFETCH(QString, text);
     QFETCH(QByteArray, address);
     QWidget *tool = m_windows->open(Secondary::Tool);
-    if (!field.isEmpty()) tool->findChild<QLineEdit *>(field)->setText(text);
+    if (!field.isEmpty())
+        tool->findChild<QLineEdit *>(field)->setText(text);
     tool->findChild<QPushButton *>(button)->click();
     QCOMPARE(m_desktop.openedAddresses.size(), 1);
     QCOMPARE(m_desktop.openedAddresses[0].toEncoded(), address);
@@ -275,7 +271,8 @@ void TestToolWindows::titleLabelDragsWindow()
     QApplication::sendEvent(title, &move);
     QTest::mouseRelease(title, Qt::LeftButton, {}, from + QPoint(30, 20));
     // Either the window system moves it, or (offscreen, no window manager) it follows the pointer.
-    if (fetcher->windowHandle()->startSystemMove()) QSKIP("the window system moves the window itself");
+    if (fetcher->windowHandle()->startSystemMove())
+        QSKIP("the window system moves the window itself");
     QCOMPARE(fetcher->pos(), start + QPoint(30, 20));
 }
 

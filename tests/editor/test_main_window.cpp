@@ -4,6 +4,7 @@
 #include "generators/generators.h"
 #include "options/option_set.h"
 #include "options/settings_file.h"
+#include "support/helpers.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -16,11 +17,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 void click(Editor &e, QStringView button) { QTest::mouseClick(e.find(button), Qt::LeftButton); }
 
@@ -77,7 +73,7 @@ void TestMainWindow::areaButtonAppendsItsBlock()
     click(e, button); // No
     click(e, button); // Yes
     QVERIFY(block.error.isEmpty());
-    QCOMPARE(readAll(path), encodeBlock(block.writes) + encodeBlock(block.writes));
+    QCOMPARE(readFile(path), encodeBlock(block.writes) + encodeBlock(block.writes));
     QCOMPARE(e.prompts.shown.size(), 2);
     for (const ShownPrompt &p : e.prompts.shown) {
         QCOMPARE(p.title, kConfirmTitle);

@@ -1,24 +1,12 @@
 #include "generators/generators.h"
 #include "options/option_set.h"
+#include "support/helpers.h"
 
 #include <QTest>
 
 using namespace stylewright;
+using namespace stylewright::testing;
 using namespace Qt::Literals::StringLiterals;
-
-namespace {
-
-using Settings = QList<QPair<QString, QString>>;
-
-OptionSet with(const Settings &settings)
-{
-    OptionSet o;
-    for (const auto &[id, v] : settings)
-        o.setValue(id, v);
-    return o;
-}
-
-} // namespace
 
 class TestAlbum : public QObject {
     Q_OBJECT
@@ -83,7 +71,7 @@ void TestAlbum::descriptionBar()
     QFETCH(Settings, settings);
     QFETCH(QString, bar);
     QFETCH(QString, separator);
-    const QStringList w = generate(u"cmdxc", with(settings)).writes;
+    const QStringList w = generate(u"cmdxc", optionsWith(settings)).writes;
     QCOMPARE(w.size(), 4);
     QCOMPARE(w.at(1).split(u"\r\n"_s).size(), 4);
     const QStringList list = w.at(3).split(u"\r\n"_s);
@@ -95,7 +83,7 @@ void TestAlbum::descriptionBar()
 void TestAlbum::textsGoInAsTheyStand()
 {
     const QStringList w =
-        generate(u"cmdxc", with({{u"txtxcjjlzt"_s, QString()}, {u"txtxcjjlzcv"_s, u"}😀"_s}})).writes;
+        generate(u"cmdxc", optionsWith({{u"txtxcjjlzt"_s, QString()}, {u"txtxcjjlzcv"_s, u"}😀"_s}})).writes;
     QCOMPARE(w.at(1).split(u"\r\n"_s).at(2), u"#m_album div.page a{color:#ff0000;font-size:px}"_s);
     QCOMPARE(w.at(1).split(u"\r\n"_s).at(3), u"#m_album div.page a:visited{color:#}😀}"_s);
 }

@@ -1,27 +1,20 @@
 #include "generators/code_file.h"
 #include "generators/generators.h"
 #include "options/option_set.h"
+#include "support/helpers.h"
 
 #include <QTest>
 
 using namespace stylewright;
+using namespace stylewright::testing;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-using Settings = QList<QPair<QString, QString>>;
-
-OptionSet with(const Settings &settings)
-{
-    OptionSet o;
-    for (const auto &[id, v] : settings)
-        o.setValue(id, v);
-    return o;
-}
 
 QStringList lines(const Settings &settings)
 {
-    return generate(u"cmdwz", with(settings)).writes.value(1).split(u"\r\n"_s);
+    return generate(u"cmdwz", optionsWith(settings)).writes.value(1).split(u"\r\n"_s);
 }
 
 constexpr int kBodyLine = 5;

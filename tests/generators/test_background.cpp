@@ -1,25 +1,18 @@
 #include "generators/code_file.h"
 #include "generators/generators.h"
 #include "options/option_set.h"
+#include "support/helpers.h"
 
 #include <QTest>
 
 using namespace stylewright;
+using namespace stylewright::testing;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-using Settings = QList<QPair<QString, QString>>;
 
-OptionSet with(const Settings &settings)
-{
-    OptionSet o;
-    for (const auto &[id, v] : settings)
-        o.setValue(id, v);
-    return o;
-}
-
-QStringList writes(const Settings &settings) { return generate(u"cmdbg", with(settings)).writes; }
+QStringList writes(const Settings &settings) { return generate(u"cmdbg", optionsWith(settings)).writes; }
 
 } // namespace
 

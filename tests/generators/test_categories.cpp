@@ -1,25 +1,13 @@
 #include "generators/code_file.h"
 #include "generators/generators.h"
 #include "options/option_set.h"
+#include "support/helpers.h"
 
 #include <QTest>
 
 using namespace stylewright;
+using namespace stylewright::testing;
 using namespace Qt::Literals::StringLiterals;
-
-namespace {
-
-using Settings = QList<QPair<QString, QString>>;
-
-OptionSet with(const Settings &settings)
-{
-    OptionSet o;
-    for (const auto &[id, v] : settings)
-        o.setValue(id, v);
-    return o;
-}
-
-} // namespace
 
 class TestCategories : public QObject {
     Q_OBJECT
@@ -85,7 +73,7 @@ void TestCategories::rules()
     QFETCH(Settings, settings);
     QFETCH(int, line);
     QFETCH(QString, rule);
-    const QStringList w = generate(u"cmdwzsz", with(settings)).writes;
+    const QStringList w = generate(u"cmdwzsz", optionsWith(settings)).writes;
     QCOMPARE(w.size(), 4);
     QCOMPARE(w.at(0), u"\r\n/*文章分类区域*/"_s);
     QCOMPARE(w.at(2), u"\r\n/*文章存档区域*/"_s);

@@ -4,6 +4,7 @@
 #include "options/text_encoding.h"
 #include "support/fakes.h"
 #include "support/read_only_path.h"
+#include "support/helpers.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,16 +14,6 @@
 using namespace stylewright;
 using namespace stylewright::testing;
 using namespace Qt::Literals::StringLiterals;
-
-namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-} // namespace
 
 class TestCodeFile : public QObject {
     Q_OBJECT
@@ -66,7 +57,7 @@ void TestCodeFile::firstRunCreatesTheFileAndOffersToOpenIt()
 {
     m_prompts.answers = {true};
     run();
-    QCOMPARE(readAll(path()), encodeBlock(generate(u"cmdbg", OptionSet()).writes));
+    QCOMPARE(readFile(path()), encodeBlock(generate(u"cmdbg", OptionSet()).writes));
     QCOMPARE(m_prompts.shown.size(), 1);
     QCOMPARE(m_prompts.shown[0].title, u"请确认"_s);
     QCOMPARE(m_prompts.shown[0].text, u"是否打开“墨檐CSS代码.txt”，点击是为打开，否则不打开"_s);
@@ -83,7 +74,7 @@ void TestCodeFile::secondRunAppendsTheSameBlockAgain()
     run();
     run();
     const QByteArray block = encodeBlock(generate(u"cmdbg", OptionSet()).writes);
-    QCOMPARE(readAll(path()), "kept\r\n" + block + block);
+    QCOMPARE(readFile(path()), "kept\r\n" + block + block);
 }
 
 void TestCodeFile::answeringNoStartsNothing()
@@ -153,14 +144,14 @@ void TestCodeFile::generatorErrorWritesNothing()
 void TestCodeFile::folderTurnsReadOnlyBetweenRuns()
 {
     run();
-    const QByteArray once = readAll(path());
+    const QByteArray once = readFile(path());
     {
         // A read-only folder still lets the existing file grow.
         ReadOnlyPath folder(m_dir->path());
         if (!folder.isReadOnly())
             QSKIP("this machine cannot make a folder read-only");
         run();
-        QCOMPARE(readAll(path()), once + once);
+        QCOMPARE(readFile(path()), once + once);
         // The file itself read-only too (a folder mounted read-only): reported, nothing written.
         ReadOnlyPath file(path());
         m_prompts.shown.clear();
@@ -169,7 +160,7 @@ void TestCodeFile::folderTurnsReadOnlyBetweenRuns()
         QCOMPARE(m_prompts.shown[0].title, u"错误提示"_s);
         QVERIFY(m_prompts.shown[0].text.contains(u"墨檐CSS代码.txt"));
     }
-    QCOMPARE(readAll(path()), once + once);
+    QCOMPARE(readFile(path()), once + once);
 }
 
 QTEST_GUILESS_MAIN(TestCodeFile)

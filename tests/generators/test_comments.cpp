@@ -4,29 +4,22 @@
 #include "options/option_set.h"
 #include "platform/prompts.h"
 #include "support/fakes.h"
+#include "support/helpers.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace stylewright;
+using namespace stylewright::testing;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-using Settings = QList<QPair<QString, QString>>;
-
-OptionSet with(const Settings &settings)
-{
-    OptionSet o;
-    for (const auto &[id, v] : settings)
-        o.setValue(id, v);
-    return o;
-}
 
 QStringList lines(const Settings &settings, int write)
 {
-    return generate(u"cmdpinlun", with(settings)).writes.at(write).split(u"\r\n"_s);
+    return generate(u"cmdpinlun", optionsWith(settings)).writes.at(write).split(u"\r\n"_s);
 }
 
 } // namespace
@@ -104,7 +97,7 @@ void TestComments::titleSize()
 {
     QFETCH(QString, size);
     QFETCH(QString, title);
-    const OptionSet o = with({{u"txtplzt"_s, size}});
+    const OptionSet o = optionsWith({{u"txtplzt"_s, size}});
     const QStringList w = generate(u"cmdpinlun", o).writes;
     const QStringList first = w.at(1).split(u"\r\n"_s);
     const QStringList second = w.at(3).split(u"\r\n"_s);
@@ -186,7 +179,7 @@ void TestComments::sizeNotANumber_data()
 void TestComments::sizeNotANumber()
 {
     QFETCH(QString, size);
-    const GeneratedBlock block = generate(u"cmdpinlun", with({{u"txtplzt"_s, size}}));
+    const GeneratedBlock block = generate(u"cmdpinlun", optionsWith({{u"txtplzt"_s, size}}));
     QVERIFY(block.writes.isEmpty());
     QVERIFY(block.error.contains(u"留言评论字体大小"));
 }
@@ -202,7 +195,7 @@ void TestComments::sizeNotANumberWritesNothing()
 
     testing::FakePrompts prompts;
     testing::FakeDesktop desktop;
-    runAreaButton(u"cmdpinlun", with({{u"txtplzt"_s, u"abc"_s}}), dir.path(), prompts, desktop);
+    runAreaButton(u"cmdpinlun", optionsWith({{u"txtplzt"_s, u"abc"_s}}), dir.path(), prompts, desktop);
 
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), before);
@@ -220,7 +213,7 @@ void TestComments::textsGoInAsTheyStand()
     QCOMPARE(first.at(7),
              u"#in_comment div.tit{color:#ff0000;font-size:14px;font-weight:bold;line-height:}\n😀px}"_s);
     // A disabled field is read all the same.
-    OptionSet o = with({{u"chcplk"_s, u"1"_s}, {u"txtplkp"_s, u"still-read.gif"_s}});
+    OptionSet o = optionsWith({{u"chcplk"_s, u"1"_s}, {u"txtplkp"_s, u"still-read.gif"_s}});
     o.setEnabled(optionIndex(u"txtplkp"), false);
     QVERIFY(generate(u"cmdpinlun", o)
                 .writes.at(1)

@@ -3,29 +3,22 @@
 #include "options/option_set.h"
 #include "platform/prompts.h"
 #include "support/fakes.h"
+#include "support/helpers.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace stylewright;
+using namespace stylewright::testing;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-using Settings = QList<QPair<QString, QString>>;
-
-OptionSet with(const Settings &settings)
-{
-    OptionSet o;
-    for (const auto &[id, v] : settings)
-        o.setValue(id, v);
-    return o;
-}
 
 QStringList writes(const Settings &settings)
 {
-    return generate(u"cmdxtgg", with(settings)).writes;
+    return generate(u"cmdxtgg", optionsWith(settings)).writes;
 }
 
 // The lines under one header (the header and its empty line left out when they share the write).
@@ -268,7 +261,7 @@ void TestExtras::sizeNotANumber_data()
 void TestExtras::sizeNotANumber()
 {
     QFETCH(QString, size);
-    const GeneratedBlock block = generate(u"cmdxtgg", with({{u"txtxtzt"_s, size}}));
+    const GeneratedBlock block = generate(u"cmdxtgg", optionsWith({{u"txtxtzt"_s, size}}));
     QVERIFY(block.writes.isEmpty());
     QVERIFY(block.error.contains(u"综合设置字体大小"));
 }
@@ -279,7 +272,7 @@ void TestExtras::sizeNotANumberWritesNothing()
     QVERIFY(dir.isValid());
     testing::FakePrompts prompts;
     testing::FakeDesktop desktop;
-    runAreaButton(u"cmdxtgg", with({{u"txtxtzt"_s, u"14px"_s}}), dir.path(), prompts, desktop);
+    runAreaButton(u"cmdxtgg", optionsWith({{u"txtxtzt"_s, u"14px"_s}}), dir.path(), prompts, desktop);
 
     QVERIFY(!QFileInfo::exists(codeFilePath(dir.path())));
     QCOMPARE(prompts.shown.size(), 1);

@@ -3,29 +3,22 @@
 #include "generators/generators.h"
 #include "options/option_set.h"
 #include "support/fakes.h"
+#include "support/helpers.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace stylewright;
+using namespace stylewright::testing;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-using Settings = QList<QPair<QString, QString>>;
-
-OptionSet with(const Settings &settings)
-{
-    OptionSet o;
-    for (const auto &[id, v] : settings)
-        o.setValue(id, v);
-    return o;
-}
 
 QStringList lines(const Settings &settings)
 {
-    const GeneratedBlock block = generate(u"cmdqy", with(settings));
+    const GeneratedBlock block = generate(u"cmdqy", optionsWith(settings));
     return block.writes.value(1).split(u"\r\n"_s);
 }
 
@@ -225,7 +218,7 @@ void TestHeader::fontSizeNotANumber()
     QFETCH(QString, field);
     QFETCH(QString, text);
     QFETCH(QString, label);
-    const GeneratedBlock block = generate(u"cmdqy", with({{field, text}}));
+    const GeneratedBlock block = generate(u"cmdqy", optionsWith({{field, text}}));
     QCOMPARE(block.error, notANumberError(label, text));
     QVERIFY(block.writes.isEmpty());
 }
@@ -243,7 +236,7 @@ void TestHeader::fontSizeNotANumberAppendsNothing()
     testing::FakePrompts prompts;
     prompts.answers = {true};
     testing::FakeDesktop desktop;
-    runAreaButton(u"cmdqy", with({{u"txtjjsize"_s, u"大"_s}}), dir.path(), prompts, desktop);
+    runAreaButton(u"cmdqy", optionsWith({{u"txtjjsize"_s, u"大"_s}}), dir.path(), prompts, desktop);
 
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -257,7 +250,7 @@ void TestHeader::fontSizeNotANumberAppendsNothing()
 
 void TestHeader::textsGoInAsTheyStand()
 {
-    const QStringList w = generate(u"cmdqy", with({{u"chcmrl(0)"_s, u"0"_s},
+    const QStringList w = generate(u"cmdqy", optionsWith({{u"chcmrl(0)"_s, u"0"_s},
                                                    {u"txtregh"_s, u"}\r\n😀"_s},
                                                    {u"cmbnf"_s, QString()},
                                                    {u"txtnol"_s, u"#abc"_s}}))

@@ -1,22 +1,15 @@
 #include "generators/generators.h"
 #include "options/option_set.h"
+#include "support/helpers.h"
 
 #include <QTest>
 
 using namespace stylewright;
+using namespace stylewright::testing;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-using Settings = QList<QPair<QString, QString>>;
-
-OptionSet with(const Settings &settings)
-{
-    OptionSet o;
-    for (const auto &[id, v] : settings)
-        o.setValue(id, v);
-    return o;
-}
 
 // The options every row sets, so each rule is easy to read in full.
 const Settings kValues{
@@ -90,7 +83,7 @@ void TestLinks::switches()
     QFETCH(QString, item);
     QFETCH(QString, linksSeparator);
     QFETCH(QString, friendsSeparator);
-    const QStringList w = generate(u"cmdyqlj", with(kValues + settings)).writes;
+    const QStringList w = generate(u"cmdyqlj", optionsWith(kValues + settings)).writes;
     QCOMPARE(w.size(), 4);
     const QStringList links = w.at(1).split(u"\r\n"_s);
     const QStringList friends = w.at(3).split(u"\r\n"_s);

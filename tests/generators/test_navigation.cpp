@@ -3,29 +3,22 @@
 #include "generators/generators.h"
 #include "options/option_set.h"
 #include "support/fakes.h"
+#include "support/helpers.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace stylewright;
+using namespace stylewright::testing;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-using Settings = QList<QPair<QString, QString>>;
-
-OptionSet with(const Settings &settings)
-{
-    OptionSet o;
-    for (const auto &[id, v] : settings)
-        o.setValue(id, v);
-    return o;
-}
 
 QStringList lines(const Settings &settings)
 {
-    return generate(u"cmddaoh", with(settings)).writes.value(2).split(u"\r\n"_s);
+    return generate(u"cmddaoh", optionsWith(settings)).writes.value(2).split(u"\r\n"_s);
 }
 
 const Settings kDividers{{u"chcqxdhx"_s, u"0"_s}};
@@ -173,7 +166,7 @@ void TestNavigation::fontSizeNotANumber_data()
 void TestNavigation::fontSizeNotANumber()
 {
     QFETCH(QString, text);
-    const GeneratedBlock block = generate(u"cmddaoh", with({{u"txtdhunz"_s, text}}));
+    const GeneratedBlock block = generate(u"cmddaoh", optionsWith({{u"txtdhunz"_s, text}}));
     QCOMPARE(block.error, notANumberError(u"导航字体大小", text));
     QVERIFY(block.writes.isEmpty());
 }
@@ -185,7 +178,7 @@ void TestNavigation::fontSizeNotANumberAppendsNothing()
     testing::FakePrompts prompts;
     prompts.answers = {true};
     testing::FakeDesktop desktop;
-    runAreaButton(u"cmddaoh", with({{u"txtdhunz"_s, u"abc"_s}}), dir.path(), prompts, desktop);
+    runAreaButton(u"cmddaoh", optionsWith({{u"txtdhunz"_s, u"abc"_s}}), dir.path(), prompts, desktop);
 
     QVERIFY(!QFileInfo::exists(codeFilePath(dir.path())));
     QCOMPARE(prompts.shown.size(), 1);

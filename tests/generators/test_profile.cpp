@@ -3,6 +3,7 @@
 #include "options/option_set.h"
 #include "platform/prompts.h"
 #include "support/fakes.h"
+#include "support/helpers.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,21 +11,8 @@
 #include <QTest>
 
 using namespace stylewright;
+using namespace stylewright::testing;
 using namespace Qt::Literals::StringLiterals;
-
-namespace {
-
-using Settings = QList<QPair<QString, QString>>;
-
-OptionSet with(const Settings &settings)
-{
-    OptionSet o;
-    for (const auto &[id, v] : settings)
-        o.setValue(id, v);
-    return o;
-}
-
-} // namespace
 
 class TestProfile : public QObject {
     Q_OBJECT
@@ -104,7 +92,7 @@ void TestProfile::userLine()
 {
     QFETCH(Settings, settings);
     QFETCH(QString, line);
-    const QStringList profile = generate(u"cmdgr", with(settings)).writes.at(1).split(u"\r\n"_s);
+    const QStringList profile = generate(u"cmdgr", optionsWith(settings)).writes.at(1).split(u"\r\n"_s);
     QCOMPARE(profile.size(), 13);
     QCOMPARE(profile.at(6), line);
     QCOMPARE(profile.filter(u"div.user"_s).size(), line.contains(u"div.user") ? 1 : 0);
@@ -117,7 +105,7 @@ void TestProfile::appendsAndOffersToOpen()
     testing::FakePrompts prompts;
     prompts.answers = {true};
     testing::FakeDesktop desktop;
-    const OptionSet o = with({{u"txtgrkd"_s, u"96"_s}});
+    const OptionSet o = optionsWith({{u"txtgrkd"_s, u"96"_s}});
     runAreaButton(u"cmdgr", o, dir.path(), prompts, desktop);
 
     QFile file(codeFilePath(dir.path()));

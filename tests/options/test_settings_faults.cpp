@@ -4,6 +4,7 @@
 #include "options/option_set.h"
 #include "options/settings_file.h"
 #include "support/fakes.h"
+#include "support/helpers.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,11 +19,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 QString saver() { return QCoreApplication::applicationDirPath() + u"/settings_saver"_s; }
 
@@ -32,7 +28,7 @@ QByteArray imageOf(const QString &folder, const QString &variant)
     const QString ini = folder + u"/image-" + variant + u".ini";
     if (QProcess::execute(saver(), {ini, variant, u"1"_s}) != 0)
         return {};
-    return readAll(ini);
+    return readFile(ini);
 }
 
 } // namespace
@@ -56,7 +52,7 @@ void TestSettingsFaults::fullDiskKeepsThePreviousFile()
 
     const QString folder = mountPoint.path();
     QVERIFY(saveSettings(settingsPath(folder), OptionSet()));
-    const QByteArray previous = readAll(settingsPath(folder));
+    const QByteArray previous = readFile(settingsPath(folder));
     {
         QFile filler(folder + u"/filler"_s); // take every block that is left
         QVERIFY(filler.open(QIODevice::WriteOnly));
@@ -70,7 +66,7 @@ void TestSettingsFaults::fullDiskKeepsThePreviousFile()
     saveSettingsAction(folder, changed, prompts);
     QCOMPARE(prompts.shown.size(), 1);
     QCOMPARE(prompts.shown[0].text, u"保存出错！！"_s);
-    QCOMPARE(readAll(settingsPath(folder)), previous);
+    QCOMPARE(readFile(settingsPath(folder)), previous);
     const QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
     QCOMPARE(left, (QStringList{u"filler"_s, u"setup.ini"_s})); // no half-written temporary file
 }
@@ -91,14 +87,14 @@ void TestSettingsFaults::twoProgramsSavingAtOnce()
     // While both save, every read finds one complete save, never a mix.
     int reads = 0;
     while (first.state() != QProcess::NotRunning || second.state() != QProcess::NotRunning) {
-        const QByteArray now = readAll(ini);
+        const QByteArray now = readFile(ini);
         QVERIFY(now.isEmpty() || now == a || now == b);
         ++reads;
         QCoreApplication::processEvents();
     }
     QCOMPARE(first.exitCode(), 0);
     QCOMPARE(second.exitCode(), 0);
-    const QByteArray last = readAll(ini);
+    const QByteArray last = readFile(ini);
     QVERIFY(last == a || last == b);
     QVERIFY(reads > 0);
 }

@@ -4,6 +4,7 @@
 #include "options/text_encoding.h"
 #include "support/fakes.h"
 #include "support/read_only_path.h"
+#include "support/helpers.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,11 +17,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 void writeAll(const QString &path, const QByteArray &bytes)
 {
@@ -87,7 +83,7 @@ private:
 void TestSettingsFile::newFileInTableOrder()
 {
     QVERIFY(saveSettings(m_ini, OptionSet()));
-    const QByteArray bytes = readAll(m_ini);
+    const QByteArray bytes = readFile(m_ini);
     QVERIFY(bytes.startsWith(encodeGbk(u"[空间背景]\r\n固定背景=0\r\n背景颜色=背景颜色#000000\r\n背景图片选项=0\r\n")));
     QVERIFY(bytes.endsWith(encodeGbk(u"\r\n[宠物设置]\r\n宠物大小=默认大小\r\n")));
     QVERIFY(!bytes.contains("\n\n") && bytes.count('\n') == bytes.count("\r\n"));
@@ -113,18 +109,18 @@ void TestSettingsFile::savingTwiceGivesTheSameBytes()
 {
     const OptionSet o = changedEverywhere();
     QVERIFY(saveSettings(m_ini, o));
-    const QByteArray first = readAll(m_ini);
+    const QByteArray first = readFile(m_ini);
     QVERIFY(saveSettings(m_ini, o));
-    QCOMPARE(readAll(m_ini), first);
+    QCOMPARE(readFile(m_ini), first);
 }
 
 void TestSettingsFile::handAddedLinesSurvive()
 {
     QVERIFY(saveSettings(m_ini, OptionSet()));
     const QByteArray extra = "; mine\r\n[Notes]\r\nseen=yes\r\n";
-    writeAll(m_ini, extra + readAll(m_ini) + encodeGbk(u"[宠物设置]\r\n我的=1\r\n"));
+    writeAll(m_ini, extra + readFile(m_ini) + encodeGbk(u"[宠物设置]\r\n我的=1\r\n"));
     QVERIFY(saveSettings(m_ini, changedEverywhere()));
-    const QByteArray after = readAll(m_ini);
+    const QByteArray after = readFile(m_ini);
     QVERIFY(after.startsWith(extra));
     QVERIFY(after.contains(encodeGbk(u"我的=1\r\n")));
     OptionSet loaded;
@@ -150,7 +146,7 @@ void TestSettingsFile::loadedTextsAreTrimmedAndUnquoted()
     saved.setValue(u"txtbgp", u"\"http://a.test/b.jpg\""_s);
     saved.setValue(u"txtdaob", QString());
     QVERIFY(saveSettings(m_ini, saved));
-    QVERIFY(readAll(m_ini).contains(encodeGbk(u"\r\n主体背景图片=\r\n")));
+    QVERIFY(readFile(m_ini).contains(encodeGbk(u"\r\n主体背景图片=\r\n")));
     OptionSet o;
     QVERIFY(loadSettings(m_ini, o));
     QCOMPARE(o.value(u"cmbbdbg"), u"bottom center"_s);
@@ -178,7 +174,7 @@ void TestSettingsFile::flags()
     QFETCH(QString, before);
     QFETCH(QString, after);
     QVERIFY(saveSettings(m_ini, OptionSet()));
-    writeAll(m_ini, readAll(m_ini).replace(encodeGbk(u"背景图片选项=0"), encodeGbk(u"背景图片选项=" + stored)));
+    writeAll(m_ini, readFile(m_ini).replace(encodeGbk(u"背景图片选项=0"), encodeGbk(u"背景图片选项=" + stored)));
     OptionSet o;
     o.setValue(u"chcbg", before);
     QVERIFY(loadSettings(m_ini, o));
@@ -226,7 +222,7 @@ void TestSettingsFile::transparencyWinsOverBodyPicture()
     OptionSet saved;
     saved.setValue(u"chcdaob", u"1"_s);
     QVERIFY(saveSettings(m_ini, saved));
-    writeAll(m_ini, readAll(m_ini).replace(encodeGbk(u"主体背景透明=0"), encodeGbk(u"主体背景透明=1")));
+    writeAll(m_ini, readFile(m_ini).replace(encodeGbk(u"主体背景透明=0"), encodeGbk(u"主体背景透明=1")));
     OptionSet o;
     QVERIFY(loadSettings(m_ini, o));
     QCOMPARE(o.value(u"chcbgst"), u"1"_s);
@@ -241,7 +237,7 @@ void TestSettingsFile::loadingTwiceEqualsLoadingOnce()
     OptionSet saved;
     saved.setValue(u"chcdaob", u"1"_s);
     QVERIFY(saveSettings(m_ini, saved));
-    writeAll(m_ini, readAll(m_ini).replace(encodeGbk(u"主体背景透明=0"), encodeGbk(u"主体背景透明=1")));
+    writeAll(m_ini, readFile(m_ini).replace(encodeGbk(u"主体背景透明=0"), encodeGbk(u"主体背景透明=1")));
     OptionSet once;
     QVERIFY(loadSettings(m_ini, once));
     OptionSet twice = once; // transparency is already on before the second load
@@ -252,7 +248,7 @@ void TestSettingsFile::loadingTwiceEqualsLoadingOnce()
 void TestSettingsFile::readOnlyFolderKeepsThePreviousFile()
 {
     QVERIFY(saveSettings(m_ini, OptionSet()));
-    const QByteArray previous = readAll(m_ini);
+    const QByteArray previous = readFile(m_ini);
     FakePrompts prompts;
     {
         ReadOnlyPath guard(m_dir.path());
@@ -260,7 +256,7 @@ void TestSettingsFile::readOnlyFolderKeepsThePreviousFile()
             QSKIP("this machine cannot make a folder read-only");
         saveSettingsAction(m_dir.path(), changedEverywhere(), prompts);
     }
-    QCOMPARE(readAll(m_ini), previous);
+    QCOMPARE(readFile(m_ini), previous);
     QCOMPARE(prompts.shown.size(), 1);
     QCOMPARE(prompts.shown[0].title, u"stylewright"_s);
     QCOMPARE(prompts.shown[0].text, u"保存出错！！"_s);
@@ -287,7 +283,7 @@ void TestSettingsFile::hostileFiles()
     QVERIFY(loadSettings(m_ini, o));
     QCOMPARE(o.value(u"cmbchongwu"), QString(999, u'9'));
     QVERIFY(saveSettings(m_ini, o));
-    QVERIFY(readAll(m_ini).startsWith(junk)); // lines the program does not own stay as they were
+    QVERIFY(readFile(m_ini).startsWith(junk)); // lines the program does not own stay as they were
     OptionSet again;
     QVERIFY(loadSettings(m_ini, again));
     QCOMPARE(snapshot(again), snapshot(o));

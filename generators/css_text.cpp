@@ -118,6 +118,4 @@ QString notANumberError(QStringView fieldLabel, QStringView text)
     return QStringLiteral("“%1”必须填写数字，现在填写的“%2”不是数字，代码没有生成。").arg(fieldLabel, shown);
 }
 
-QString notBuiltYetError() { return QStringLiteral("这个区域的代码生成功能尚未完成。"); }
-
 } // namespace stylewright

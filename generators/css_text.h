@@ -23,7 +23,4 @@ std::optional<QString> addToDecimal(QStringView number, int addend);
 // The message a generator gives when a size it computes with is not a number.
 QString notANumberError(QStringView fieldLabel, QStringView text);
 
-// Message for an area whose generator is not part of this build yet.
-QString notBuiltYetError();
-
 } // namespace stylewright

@@ -5,8 +5,8 @@
 #include "options/catalogue.h"
 #include "options/option_set.h"
 #include "options/settings_file.h"
-#include "options/text_encoding.h"
-#include "tools/sheet_text.h"
+#include "base/text_encoding.h"
+#include "service/sheet_text.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -51,9 +51,9 @@ OptionSet worstCase()
     const QString longText = QString(1000, u'字');
     for (int r = 0; r < kOptionCount; ++r) {
         if (options()[r].kind == OptionKind::Check)
-            o.setValue(r, QStringLiteral("1"));
+            o.setValue(optionAt(r), QStringLiteral("1"));
         else
-            o.setValue(r, longText);
+            o.setValue(optionAt(r), longText);
     }
     for (const char16_t *size : {u"txtnfz", u"txtjjsize", u"txtdhunz", u"txtplzt", u"txtxtzt"})
         o.setValue(size, QStringLiteral("123456789.125"));
@@ -67,7 +67,8 @@ OptionSet worstCase()
 
 QByteArray sheetOf(qsizetype bytes)
 {
-    const QByteArray unit = encodeGbk(u"/*模块区域*/.modbox{padding:10px;background-color:#000000}a.modtit{color:#5577ff}");
+    const QByteArray unit =
+        encodeGbk(u"/*模块区域*/.modbox{padding:10px;background-color:#000000}a.modtit{color:#5577ff}");
     QByteArray sheet;
     sheet.reserve(bytes + unit.size());
     while (sheet.size() < bytes)
@@ -109,7 +110,8 @@ int main()
         if (mib == 1)
             perMiB = us;
         row(QStringLiteral("decode and split a %1 MiB sheet").arg(mib), us,
-            mib == 4 ? QStringLiteral("< 50 ms, linear") : QStringLiteral("linear"), linear && (mib != 4 || us < 50000));
+            mib == 4 ? QStringLiteral("< 50 ms, linear") : QStringLiteral("linear"),
+            linear && (mib != 4 || us < 50000));
     }
     return 0;
 }

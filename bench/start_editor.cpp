@@ -1,9 +1,9 @@
 // The stylewright program as it starts, reporting when its window is shown and idle.
 
-#include "editor/colour_dialog.h"
+#include "platform/colour_dialog.h"
 #include "editor/main_window.h"
 #include "idle_report.h"
-#include "platform/qt_platform.h"
+#include "system/qt_platform.h"
 
 #include <QApplication>
 

@@ -68,10 +68,10 @@ int main(int argc, char *argv[])
     }
     const double e = median(editorMs), b = median(bareMs);
     // Rows that continue the table the core benchmark starts.
-    out << "| start-up to idle, stylewright (median of " << runs << ") | " << QString::number(e, 'f', 1)
-        << " ms | | |" << Qt::endl;
+    out << "| start-up to idle, stylewright (median of " << runs << ") | " << QString::number(e, 'f', 1) << " ms | | |"
+        << Qt::endl;
     out << "| start-up to idle, bare eleven-tab window | " << QString::number(b, 'f', 1) << " ms | | |" << Qt::endl;
-    out << "| start-up ratio | " << QString::number(e / b, 'f', 2) << "× | ≤ 1.5× | " << (e / b <= 1.5 ? "met" : "MISSED")
-        << " |" << Qt::endl;
+    out << "| start-up ratio | " << QString::number(e / b, 'f', 2) << "× | ≤ 1.5× | "
+        << (e / b <= 1.5 ? "met" : "MISSED") << " |" << Qt::endl;
     return 0;
 }

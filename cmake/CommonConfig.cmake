@@ -2,9 +2,10 @@
 add_library(stylewright_build_options INTERFACE)
 target_compile_features(stylewright_build_options INTERFACE cxx_std_20)
 target_compile_definitions(stylewright_build_options INTERFACE
-  QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_USE_QSTRINGBUILDER QT_NO_URL_CAST_FROM_STRING QT_NO_NARROWING_CONVERSIONS_IN_CONNECT)
+  QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_CAST_FROM_BYTEARRAY QT_USE_QSTRINGBUILDER QT_NO_URL_CAST_FROM_STRING
+  QT_NO_NARROWING_CONVERSIONS_IN_CONNECT)
 if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
-  target_compile_options(stylewright_build_options INTERFACE -Wall -Wextra -Wpedantic)
+  target_compile_options(stylewright_build_options INTERFACE -Wall -Wextra -Wpedantic -Wnon-virtual-dtor -Woverloaded-virtual)
   if(STYLEWRIGHT_WERROR)
     target_compile_options(stylewright_build_options INTERFACE -Werror)
   endif()

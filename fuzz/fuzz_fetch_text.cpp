@@ -1,9 +1,9 @@
 // Arbitrary page bytes and addresses through the sheet search, arbitrary sheet bytes through GBK
 // decoding and the line split: never a crash, and every output bounded by its input.
 
-#include "options/text_encoding.h"
-#include "tools/sheet_text.h"
-#include "tools/space_address.h"
+#include "base/text_encoding.h"
+#include "service/sheet_text.h"
+#include "service/space_address.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -14,7 +14,10 @@ using namespace stylewright;
 
 namespace {
 
-QString utf8(const std::string &s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+QString utf8(const std::string &s)
+{
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
 
 void check(bool ok)
 {

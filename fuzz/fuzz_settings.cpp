@@ -49,9 +49,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     }
     for (int row = 0; row < kOptionCount; ++row) {
-        const QString &v = first.value(row);
+        const QString &v = first.value(optionAt(row));
         const QString expected = options()[row].kind == OptionKind::Check ? v : readBack(v);
-        if (second.value(row) != expected)
+        if (second.value(optionAt(row)) != expected)
             std::abort();
     }
     return 0;

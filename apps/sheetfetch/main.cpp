@@ -1,4 +1,4 @@
-#include "platform/qt_platform.h"
+#include "system/qt_platform.h"
 #include "tools/fetcher_window.h"
 #include "tools/sheetfetch_app.h"
 

@@ -1,16 +1,21 @@
-#include "editor/colour_dialog.h"
 #include "editor/main_window.h"
-#include "platform/qt_platform.h"
+#include "options/option_set.h"
+#include "stylewright/tool_windows.h"
+#include "system/qt_colour_dialog.h"
+#include "system/qt_platform.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    const QString folder = QCoreApplication::applicationDirPath();
     stylewright::QtPrompts prompts;
     stylewright::QtDesktop desktop;
     stylewright::QtColourDialog colourDialog;
-    stylewright::MainWindow window(QCoreApplication::applicationDirPath(), prompts, desktop, colourDialog);
+    stylewright::OptionSet options;
+    stylewright::MainWindow window(options, folder, prompts, desktop, colourDialog);
+    stylewright::installToolWindows(window.secondaryWindows(), folder, prompts, desktop);
     QObject::connect(&window, &stylewright::MainWindow::closed, &app, [] { QCoreApplication::exit(0); });
     window.show();
     return app.exec();

@@ -1,10 +1,11 @@
 // Shows the editor window on the current display and saves a PNG of every tab, once as the
 // window starts and once with every check box ticked: stylewright-shots <output folder>.
 
-#include "editor/colour_dialog.h"
+#include "options/option_set.h"
+#include "system/qt_colour_dialog.h"
 #include "editor/main_window.h"
 #include "options/catalogue.h"
-#include "platform/qt_platform.h"
+#include "system/qt_platform.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -26,7 +27,8 @@ bool saveTabs(MainWindow &window, const QString &folder, const QString &suffix)
         tabs->setCurrentIndex(tab);
         QTest::qWait(150);
         const QPixmap shot = window.screen()->grabWindow(window.winId());
-        const QString path = QDir(folder).filePath(QStringLiteral("tab-%1%2.png").arg(tab + 1, 2, 10, QLatin1Char('0')).arg(suffix));
+        const QString path =
+            QDir(folder).filePath(QStringLiteral("tab-%1%2.png").arg(tab + 1, 2, 10, QLatin1Char('0')).arg(suffix));
         if (!shot.save(path))
             return false;
         QTextStream(stdout) << path << Qt::endl;
@@ -50,7 +52,8 @@ int main(int argc, char *argv[])
     QtPrompts prompts;
     QtDesktop desktop;
     QtColourDialog colourDialog;
-    MainWindow window(programFolder.path(), prompts, desktop, colourDialog);
+    OptionSet record;
+    MainWindow window(record, programFolder.path(), prompts, desktop, colourDialog);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;

@@ -1,12 +1,16 @@
 #pragma once
-// A main window over a temporary program folder, with scripted message boxes, a recording
-// desktop and a colour dialog that answers without opening.
+// A main window over a temporary program folder, wired like the program, with scripted message
+// boxes, a recording desktop and a colour dialog that answers without opening.
 
-#include "editor/colour_dialog.h"
 #include "editor/main_window.h"
+#include "editor/option_form.h"
 #include "options/catalogue.h"
+#include "options/option_set.h"
+#include "platform/colour_dialog.h"
+#include "stylewright/tool_windows.h"
 #include "support/fakes.h"
 
+#include <QColor>
 #include <QList>
 #include <QTabBar>
 #include <QTabWidget>
@@ -21,17 +25,21 @@ public:
     QList<std::optional<QColor>> answers; // next choices; nothing = cancel (also when none is left)
     QList<QColor> offered;                // the colour each opening started at
 
-    std::optional<QColor> choose(const QColor &current, QWidget *) override
+    std::optional<Rgb> choose(Rgb current, QWidget *) override
     {
-        offered.append(current);
-        return answers.isEmpty() ? std::nullopt : answers.takeFirst();
+        offered.append(QColor::fromRgb(current));
+        const std::optional<QColor> answer = answers.isEmpty() ? std::nullopt : answers.takeFirst();
+        if (!answer)
+            return std::nullopt;
+        return Rgb(answer->rgb() & 0xFFFFFF);
     }
 };
 
 struct Editor {
     explicit Editor(const QString &folder = {})
-        : window(folder.isEmpty() ? dir.path() : folder, prompts, desktop, colours)
+        : window(record, folder.isEmpty() ? dir.path() : folder, prompts, desktop, colours)
     {
+        installToolWindows(window.secondaryWindows(), folder.isEmpty() ? dir.path() : folder, prompts, desktop);
         window.show();
         if (!QTest::qWaitForWindowExposed(&window))
             qWarning("the editor window was never shown");
@@ -39,16 +47,18 @@ struct Editor {
 
     QString folder() const { return dir.path(); }
 
+    // A widget by object name; an option's widget is built with its tab when needed.
     template <typename T = QWidget> T *find(QStringView name)
     {
+        if (const int row = optionIndex(name); row >= 0)
+            form()->buildTab(stylewright::options()[row].tab);
         return window.findChild<T *>(name.toString());
     }
 
+    OptionForm *form() { return window.findChild<OptionForm *>(); }
+
     // Brings the option's tab forward, as a click on the tab does.
-    void showTabOf(QStringView option)
-    {
-        showTab(options()[optionIndex(option)].tab);
-    }
+    void showTabOf(QStringView option) { showTab(stylewright::options()[optionIndex(option)].tab); }
 
     void showTab(int tab)
     {
@@ -62,6 +72,7 @@ struct Editor {
     FakePrompts prompts;
     FakeDesktop desktop;
     FakeColourDialog colours;
+    OptionSet record;
     MainWindow window;
 };
 

@@ -20,8 +20,14 @@ QLineEdit *field(Editor &e, QStringView id)
     return e.find<QLineEdit>(id);
 }
 
-QColor background(QLineEdit *edit) { return edit->palette().color(QPalette::Active, QPalette::Base); }
-QColor textColour(QLineEdit *edit) { return edit->palette().color(QPalette::Active, QPalette::Text); }
+QColor background(QLineEdit *edit)
+{
+    return edit->palette().color(QPalette::Active, QPalette::Base);
+}
+QColor textColour(QLineEdit *edit)
+{
+    return edit->palette().color(QPalette::Active, QPalette::Text);
+}
 
 void setClipboard(const QString *text)
 {
@@ -85,8 +91,8 @@ void TestColourFields::doubleClickChoosesAColour_data()
     QTest::newRow("pure red") << u"txtgrsc"_s << QColor(255, 0, 0) << u"字体颜色#FF0000"_s;
     QTest::newRow("dark blue") << u"txtwzflcv"_s << QColor(0, 0, 128) << u"已访问字体颜色#000080"_s;
     QTest::newRow("button label") << u"txtssanc"_s << QColor(10, 171, 205) << u"按钮颜色#0AABCD"_s;
-    QTest::newRow("disabled effect colour stays out of reach") << u"txtfgu"_s << QColor(1, 2, 3)
-                                                             << u"效果颜色#ffffff"_s;
+    QTest::newRow("disabled effect colour stays out of reach")
+        << u"txtfgu"_s << QColor(1, 2, 3) << u"效果颜色#ffffff"_s;
 }
 
 void TestColourFields::doubleClickChoosesAColour()

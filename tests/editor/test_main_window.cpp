@@ -17,8 +17,10 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-
-void click(Editor &e, QStringView button) { QTest::mouseClick(e.find(button), Qt::LeftButton); }
+void click(Editor &e, QStringView button)
+{
+    QTest::mouseClick(e.find(button), Qt::LeftButton);
+}
 
 // Records the order in which windows close.
 class CloseRecorder : public QObject {

@@ -1,4 +1,4 @@
-#include "editor/form_layout.h"
+#include "options/form_layout.h"
 #include "editor_fixture.h"
 #include "options/option_set.h"
 
@@ -77,8 +77,8 @@ void TestOptionForm::widgetsFollowTheCatalogue()
         const QString id = def.id.toString();
         QWidget *w = e.find(id);
         QVERIFY2(w, qPrintable(id));
-        QVERIFY2(w->parentWidget()->objectName() == tabs()[def.tab].frame
-                     || w->parentWidget()->parentWidget()->objectName() == tabs()[def.tab].frame,
+        QVERIFY2(w->parentWidget()->objectName() == tabs()[def.tab].frame ||
+                     w->parentWidget()->parentWidget()->objectName() == tabs()[def.tab].frame,
                  qPrintable(id));
         QCOMPARE(shown(w), (Shown{def.defaultValue.toString(), def.startEnabled}));
         QCOMPARE(w->toolTip(), def.tooltip.toString());
@@ -118,6 +118,7 @@ void TestOptionForm::framesTabsAndButtons()
         QCOMPARE(frame->objectName(), def.frame.toString());
         QVERIFY(frame->autoFillBackground());
         QCOMPARE(frame->palette().color(QPalette::Window), QColor(128, 255, 128));
+        e.form()->buildTab(tab);
         auto *button = frame->findChild<QPushButton *>(def.areaButton.toString());
         QVERIFY(button);
         QCOMPARE(button->text(), u"显示代码"_s);
@@ -131,7 +132,8 @@ void TestOptionForm::framesTabsAndButtons()
         QVERIFY(field->mapTo(frame, QPoint(0, 0)).y() >= button.bottom());
 
     const QStringList names{u"cmdread"_s, u"cmdsave"_s, u"cmdhuepick"_s, u"cmdlook"_s, u"cmdget"_s, u"cmdtool"_s};
-    const QStringList captions{u"读取数据"_s, u"保存设置"_s, u"取色工具"_s, u"查看CSS代码"_s, u"获取空间CSS"_s, u"显示工具栏"_s};
+    const QStringList captions{u"读取数据"_s,    u"保存设置"_s,    u"取色工具"_s,
+                               u"查看CSS代码"_s, u"获取空间CSS"_s, u"显示工具栏"_s};
     int left = -1;
     for (int i = 0; i < names.size(); ++i) {
         auto *b = e.find<QPushButton>(names[i]);
@@ -149,6 +151,7 @@ void TestOptionForm::labelsOnTheirTab()
     Editor e;
     auto *tabWidget = e.find<QTabWidget>(u"SSTab1");
     for (int tab = 0; tab < kTabCount; ++tab) {
+        e.showTab(tab);
         QStringList captions;
         for (QLabel *label : tabWidget->widget(tab)->findChildren<QLabel *>())
             captions << label->text();
@@ -158,7 +161,7 @@ void TestOptionForm::labelsOnTheirTab()
             if (def.tab != tab)
                 continue;
             QVERIFY(def.group.isEmpty() || captions.contains(def.group.toString()));
-            for (const QString &word : captionWords(def.label))
+            for (const QString &word : labelCaptions(def))
                 QVERIFY2(captions.contains(word), qPrintable(word));
         }
     }
@@ -172,13 +175,14 @@ void TestOptionForm::editsReachTheRecord_data()
     QTest::addColumn<QString>("follower");
     QTest::addColumn<bool>("followerEnabled");
     QTest::newRow("check box enables its picture") << u"chcbg"_s << QString() << u"1"_s << u"cmbbdbg"_s << true;
-    QTest::newRow("transparency disables the body picture") << u"chcbgst"_s << QString() << u"1"_s << u"chcdaob"_s << false;
+    QTest::newRow("transparency disables the body picture")
+        << u"chcbgst"_s << QString() << u"1"_s << u"chcdaob"_s << false;
     QTest::newRow("array element") << u"chcmrl(2)"_s << QString() << u"1"_s << u"cmbmrlp(2)"_s << true;
     QTest::newRow("typed effect") << u"cmbblogcnt"_s << u"发光效果"_s << u"发光效果"_s << u"txtblogcntc"_s << true;
     QTest::newRow("typed column layout") << u"cmblan"_s << u"分三栏"_s << u"分三栏"_s << u"txtlans"_s << true;
     QTest::newRow("unknown layout changes nothing") << u"cmblan"_s << u"四栏"_s << u"四栏"_s << u"txtlanf"_s << false;
-    QTest::newRow("a prefix of items stays as typed") << u"cmbmrlp(0)"_s << u"center"_s << u"center"_s
-                                                      << u"txtmrl(0)"_s << true;
+    QTest::newRow("a prefix of items stays as typed")
+        << u"cmbmrlp(0)"_s << u"center"_s << u"center"_s << u"txtmrl(0)"_s << true;
     QTest::newRow("text field") << u"txtregh"_s << u"12.5"_s << u"12.5"_s << u"txtnc"_s << true;
 }
 

@@ -52,8 +52,7 @@ void TestAlbum::descriptionBar_data()
                           {u"cmbxcjjl"_s, u"repeat-x"_s},
                           {u"txtxcjjlzt"_s, u"13"_s}};
     QTest::newRow("colour")
-        << values
-        << u"#m_albumlist div.desc{line-height:20px;background-color:#abcdef;font-size:13px;color:#ff0000}"_s
+        << values << u"#m_albumlist div.desc{line-height:20px;background-color:#abcdef;font-size:13px;color:#ff0000}"_s
         << u"#m_albumlist div.line{margin-top:10px;line-height:16px;border-top:1px solid #abcdef}"_s;
     // Ticking the picture disables the bar colour; the picture form does not use it at all.
     QTest::newRow("picture") << (values + Settings{{u"chcxcjj"_s, u"1"_s}, {u"txtxcjjlp"_s, u"d.jpg"_s}})

@@ -11,7 +11,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-
 QStringList lines(const Settings &settings)
 {
     return generate(u"cmdwz", optionsWith(settings)).writes.value(1).split(u"\r\n"_s);
@@ -63,31 +62,33 @@ void TestArticles::switches_data()
     QTest::addColumn<QString>("rule");
     QTest::newRow("scroll bar") << Settings{{u"chcwznrgd"_s, u"1"_s}, {u"txtwznrgd"_s, u"450"_s}} << 0
                                 << u"#m_blog{overflow-y:auto;height:450px}"_s;
-    const Settings titlePicture{{u"chcwzbttp"_s, u"1"_s},       {u"txtwzbtwz"_s, u"22"_s},
-                                {u"txtwzbtlh"_s, u"30"_s},      {u"txtwzbtp"_s, u"t.gif"_s},
+    const Settings titlePicture{{u"chcwzbttp"_s, u"1"_s},      {u"txtwzbtwz"_s, u"22"_s},
+                                {u"txtwzbtlh"_s, u"30"_s},     {u"txtwzbtp"_s, u"t.gif"_s},
                                 {u"cmbwzbt"_s, u"repeat-x"_s}, {u"cmbwzbtp"_s, u"bottom center "_s}};
     QTest::newRow("title picture") << titlePicture << 1
                                    << u"#m_blog div.tit{color:#5577ff;font-size:16px;text-indent:22px;line-height:30px;"
                                       u"background:url(t.gif);background-repeat:repeat-x;"
                                       u"background-position:bottom center }"_s;
-    QTest::newRow("title link keeps bold") << titlePicture << 2
-                                           << u"#m_blog div.tit a{color:#5577ff;font-size:16px;font-weight:bold}"_s;
-    QTest::newRow("separator picture") << Settings{{u"chcwzfjxp"_s, u"1"_s}, {u"txtwzfjxp"_s, u"s.gif"_s},
-                                                   {u"cmbwzfjx"_s, u"no-repeat"_s}, {u"txtwzfjxlh"_s, u"9"_s}}
+    QTest::newRow("title link keeps bold")
+        << titlePicture << 2 << u"#m_blog div.tit a{color:#5577ff;font-size:16px;font-weight:bold}"_s;
+    QTest::newRow("separator picture") << Settings{{u"chcwzfjxp"_s, u"1"_s},
+                                                   {u"txtwzfjxp"_s, u"s.gif"_s},
+                                                   {u"cmbwzfjx"_s, u"no-repeat"_s},
+                                                   {u"txtwzfjxlh"_s, u"9"_s}}
                                        << 11
                                        << u"#m_blog div.line{background:url(s.gif);background-repeat:no-repeat;"
                                           u"line-height:9px}"_s;
     const Settings colours{{u"txtwzbtztc"_s, u"#a1a1a1"_s}, {u"txtwzbtztcv"_s, u"#b2b2b2"_s},
                            {u"txtwzflc"_s, u"#c3c3c3"_s},   {u"txtwzflcv"_s, u"#d4d4d4"_s},
                            {u"txtwzrqw"_s, u"8"_s},         {u"txtwzflz"_s, u"11"_s}};
-    QTest::newRow("date takes title colour") << colours << 4
-                                             << u"#m_blog div.date{margin:5px 0 8px 8px;color:#a1a1a1}"_s;
+    QTest::newRow("date takes title colour")
+        << colours << 4 << u"#m_blog div.date{margin:5px 0 8px 8px;color:#a1a1a1}"_s;
     QTest::newRow("visited title") << colours << 3 << u"#m_blog div.tit a:visited{color:#b2b2b2}"_s;
     QTest::newRow("more link") << colours << 6 << u"#m_blog div.more{color:#c3c3c3;font-size:11px}"_s;
     QTest::newRow("more visited") << colours << 7 << u"#m_blog div.more a:visited{color:#d4d4d4}"_s;
     QTest::newRow("option visited") << colours << 10 << u"#m_blog div.opt a:visited{color:#d4d4d4}"_s;
-    QTest::newRow("separator line colour") << colours << 11
-                                           << u"#m_blog div.line{line-height:17px;border-top:1px solid #c3c3c3}"_s;
+    QTest::newRow("separator line colour")
+        << colours << 11 << u"#m_blog div.line{line-height:17px;border-top:1px solid #c3c3c3}"_s;
     QTest::newRow("empty list") << colours << 12
                                 << u"#m_blog div.none{padding:100px 0 100px 0;color:#c3c3c3;font-size:11px}"_s;
 }
@@ -129,8 +130,10 @@ void TestArticles::bodyEffects()
     QFETCH(QString, effect);
     QFETCH(QString, plainEnding);
     QFETCH(QString, pictureEnding);
-    const Settings base{{u"cmbblogcnt"_s, effect},       {u"txtblogcntc"_s, u"效果颜色#00ff00"_s},
-                        {u"txtwznrbg"_s, u"b.jpg"_s},    {u"cmbwznrbg"_s, u"repeat-x"_s},
+    const Settings base{{u"cmbblogcnt"_s, effect},
+                        {u"txtblogcntc"_s, u"效果颜色#00ff00"_s},
+                        {u"txtwznrbg"_s, u"b.jpg"_s},
+                        {u"cmbwznrbg"_s, u"repeat-x"_s},
                         {u"cmbwznrbgp"_s, u"right"_s}};
     const QString head = u"#m_blog div.cnt{color:#333333;line-height:20px;font-size:14"_s;
     QCOMPARE(lines(base).at(kBodyLine), QString(head + plainEnding));

@@ -11,8 +11,10 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-
-QStringList writes(const Settings &settings) { return generate(u"cmdbg", optionsWith(settings)).writes; }
+QStringList writes(const Settings &settings)
+{
+    return generate(u"cmdbg", optionsWith(settings)).writes;
+}
 
 } // namespace
 
@@ -35,13 +37,13 @@ void TestBackground::defaultBlockBytes()
     const GeneratedBlock block = generate(u"cmdbg", OptionSet());
     QVERIFY(block.error.isEmpty());
     QCOMPARE(block.writes.size(), 8);
-    const QByteArray expected = "/*\xB1\xB3\xBE\xB0\xC7\xF8\xD3\xF2*/\r\n"      // 背景区域
+    const QByteArray expected = "/*\xB1\xB3\xBE\xB0\xC7\xF8\xD3\xF2*/\r\n" // 背景区域
                                 "body{background-color:#000000}\r\n"
-                                "\r\n/*\xBF\xD5\xBC\xE4\xBF\xED\xB6\xC8*/\r\n"  // 空间宽度
+                                "\r\n/*\xBF\xD5\xBC\xE4\xBF\xED\xB6\xC8*/\r\n" // 空间宽度
                                 "\r\n"
                                 "\r\n/*\xD6\xF7\xCC\xE5\xC7\xF8\xD3\xF2\xB1\xB3\xBE\xB0*/\r\n" // 主体区域背景
                                 ".stage{text-align:center;background-color:#000000}\r\n"
-                                "\r\n/*\xB7\xD6\xC0\xB8\xC9\xE8\xD6\xC3*/\r\n"  // 分栏设置
+                                "\r\n/*\xB7\xD6\xC0\xB8\xC9\xE8\xD6\xC3*/\r\n" // 分栏设置
                                 "\r\n";
     QCOMPARE(encodeBlock(block.writes), expected);
 }
@@ -58,8 +60,9 @@ void TestBackground::bodyRule_data()
                                 << u"body{background-color:#000000;CURSOR:url('http://x.test/c.ani')} "_s;
     QTest::newRow("cursor keyword") << Settings{{u"chcbgm"_s, u"1"_s}, {u"txtbgm"_s, u"pointer"_s}}
                                     << u"body{background-color:#000000;CURSOR:pointer}"_s;
-    QTest::newRow("capital scheme is no url") << Settings{{u"chcbgm"_s, u"1"_s}, {u"txtbgm"_s, u"HTTP://x.test/c.ani"_s}}
-                                              << u"body{background-color:#000000;CURSOR:HTTP://x.test/c.ani}"_s;
+    QTest::newRow("capital scheme is no url")
+        << Settings{{u"chcbgm"_s, u"1"_s}, {u"txtbgm"_s, u"HTTP://x.test/c.ani"_s}}
+        << u"body{background-color:#000000;CURSOR:HTTP://x.test/c.ani}"_s;
     const Settings pic{{u"chcbg"_s, u"1"_s}, {u"txtbgp"_s, u"p.jpg"_s}};
     QTest::newRow("picture fixed") << (pic + Settings{{u"chcbggd"_s, u"1"_s}}) << picture + u'}';
     QTest::newRow("picture not fixed") << pic << picture + u'}';
@@ -69,12 +72,12 @@ void TestBackground::bodyRule_data()
     QTest::newRow("picture fixed cursor keyword")
         << (pic + Settings{{u"chcbggd"_s, u"1"_s}, {u"chcbgm"_s, u"1"_s}, {u"txtbgm"_s, u"wait"_s}})
         << picture + u";CURSOR:wait}";
-    QTest::newRow("picture not fixed cursor url")
-        << (pic + Settings{{u"chcbgm"_s, u"1"_s}, {u"txtbgm"_s, url}})
-        << picture + u";CURSOR:url('http://x.test/c.ani')}";
+    QTest::newRow("picture not fixed cursor url") << (pic + Settings{{u"chcbgm"_s, u"1"_s}, {u"txtbgm"_s, url}})
+                                                  << picture + u";CURSOR:url('http://x.test/c.ani')}";
     QTest::newRow("picture not fixed cursor keyword")
         << (pic + Settings{{u"chcbgm"_s, u"1"_s}, {u"txtbgm"_s, u"help"_s}}) << picture + u";CURSOR:help}";
-    QTest::newRow("colour digits") << Settings{{u"txtbgc"_s, u"背景颜色#ABCDEF"_s}} << u"body{background-color:#ABCDEF}"_s;
+    QTest::newRow("colour digits") << Settings{{u"txtbgc"_s, u"背景颜色#ABCDEF"_s}}
+                                   << u"body{background-color:#ABCDEF}"_s;
     QTest::newRow("short colour whole") << Settings{{u"txtbgc"_s, u"#abc"_s}} << u"body{background-color:##abc}"_s;
 }
 
@@ -95,11 +98,16 @@ void TestBackground::mainAreaRule_data()
 {
     QTest::addColumn<Settings>("settings");
     QTest::addColumn<QString>("rule");
-    const Settings scroll{{u"chcgund"_s, u"1"_s}, {u"txtsttop"_s, u"1"_s}, {u"txtstlef"_s, u"2"_s},
-                          {u"txtstwid"_s, u"3"_s}, {u"txtsthei"_s, u"4"_s}};
+    const Settings scroll{{u"chcgund"_s, u"1"_s},
+                          {u"txtsttop"_s, u"1"_s},
+                          {u"txtstlef"_s, u"2"_s},
+                          {u"txtstwid"_s, u"3"_s},
+                          {u"txtsthei"_s, u"4"_s}};
     const QString tail = u"position:absolute;top:1px!important; left:2px!important;width:3px!important;"
                          u"height:4px!important;overflow:auto}"_s;
-    const Settings picture{{u"chcdaob"_s, u"1"_s}, {u"txtdaob"_s, u"d.gif"_s}, {u"cmbztbg"_s, u"repeat-x"_s},
+    const Settings picture{{u"chcdaob"_s, u"1"_s},
+                           {u"txtdaob"_s, u"d.gif"_s},
+                           {u"cmbztbg"_s, u"repeat-x"_s},
                            {u"cmbztps"_s, u"20px 30px"_s}};
     const Settings transparent{{u"chcbgst"_s, u"1"_s}, {u"txtzttmd"_s, u"60"_s}};
     const Settings left{{u"cmbztwz"_s, u"主体位置left"_s}};
@@ -117,7 +125,8 @@ void TestBackground::mainAreaRule_data()
     QTest::newRow("scroll") << scroll << u".stage{text-align:center;background-color:#000000;"_s + tail;
     QTest::newRow("scroll picture") << (scroll + picture)
                                     << u".stage{text-align:center;background:url(d.gif) #000000;"
-                                       u"background-repeat:repeat-x;"_s + tail;
+                                       u"background-repeat:repeat-x;"_s +
+                                           tail;
     QTest::newRow("scroll transparent") << (scroll + transparent + Settings{{u"chcdaob"_s, u"1"_s}})
                                         << u".stage{text-align:center;background:transparent;"_s + tail;
     QTest::newRow("short alignment") << Settings{{u"cmbztwz"_s, u"主体"_s}}
@@ -152,8 +161,11 @@ void TestBackground::columnRules()
 {
     QFETCH(QString, layout);
     QFETCH(QString, rules);
-    const QStringList w = writes({{u"cmblan"_s, layout}, {u"txtzlan"_s, u"900"_s}, {u"txtlanf"_s, u"1"_s},
-                                  {u"txtlans"_s, u"2"_s}, {u"txtlant"_s, u"3"_s}});
+    const QStringList w = writes({{u"cmblan"_s, layout},
+                                  {u"txtzlan"_s, u"900"_s},
+                                  {u"txtlanf"_s, u"1"_s},
+                                  {u"txtlans"_s, u"2"_s},
+                                  {u"txtlant"_s, u"3"_s}});
     QCOMPARE(w.at(6), u"\r\n/*分栏设置*/"_s);
     QCOMPARE(w.at(7), rules);
 }

@@ -22,19 +22,18 @@ void TestCategories::defaultBlockBytes()
     const GeneratedBlock block = generate(u"cmdwzsz", OptionSet());
     QVERIFY(block.error.isEmpty());
     QCOMPARE(block.writes.size(), 4);
-    const QByteArray expected =
-        "\r\n/*\xCE\xC4\xD5\xC2\xB7\xD6\xC0\xE0\xC7\xF8\xD3\xF2*/\r\n" // 文章分类区域
-        "\r\n"
-        "#m_artclg div.item{color:#5577ff;font-size:12px}\r\n"
-        "#m_artclg div.item a{color:#5577ff;font-size:12px}\r\n"
-        "#m_artclg div.item a:visited{color:#ff77ff}\r\n"
-        "#m_artclg div.line{margin-top:5px;line-height:5px;border-top:1px solid #5577ff}\r\n"
-        "\r\n/*\xCE\xC4\xD5\xC2\xB4\xE6\xB5\xB5\xC7\xF8\xD3\xF2*/\r\n" // 文章存档区域
-        "\r\n"
-        "#m_filed div.item{color:#5577ff;font-size:12px}\r\n"
-        "#m_filed div.item a{color:#5577ff;font-size:12px}\r\n"
-        "#m_filed div.item a:visited{color:#ff77ff}\r\n"
-        "#m_filed div.line{margin-top:5px;line-height:5px;border-top:1px solid #5577ff}\r\n";
+    const QByteArray expected = "\r\n/*\xCE\xC4\xD5\xC2\xB7\xD6\xC0\xE0\xC7\xF8\xD3\xF2*/\r\n" // 文章分类区域
+                                "\r\n"
+                                "#m_artclg div.item{color:#5577ff;font-size:12px}\r\n"
+                                "#m_artclg div.item a{color:#5577ff;font-size:12px}\r\n"
+                                "#m_artclg div.item a:visited{color:#ff77ff}\r\n"
+                                "#m_artclg div.line{margin-top:5px;line-height:5px;border-top:1px solid #5577ff}\r\n"
+                                "\r\n/*\xCE\xC4\xD5\xC2\xB4\xE6\xB5\xB5\xC7\xF8\xD3\xF2*/\r\n" // 文章存档区域
+                                "\r\n"
+                                "#m_filed div.item{color:#5577ff;font-size:12px}\r\n"
+                                "#m_filed div.item a{color:#5577ff;font-size:12px}\r\n"
+                                "#m_filed div.item a:visited{color:#ff77ff}\r\n"
+                                "#m_filed div.line{margin-top:5px;line-height:5px;border-top:1px solid #5577ff}\r\n";
     QCOMPARE(encodeBlock(block.writes), expected);
 }
 
@@ -46,20 +45,25 @@ void TestCategories::rules_data()
     QTest::addColumn<QString>("rule");
     QTest::newRow("scroll bar") << Settings{{u"chcfcgd"_s, u"1"_s}, {u"txtfcgd"_s, u"240"_s}} << 0
                                 << u"#m_artclg{overflow-y:auto;height:240px}"_s;
-    QTest::newRow("item picture") << Settings{{u"chcwzfl"_s, u"1"_s}, {u"txtwzfl"_s, u"i.gif"_s},
-                                              {u"cmbwzfl"_s, u"repeat-y"_s}, {u"cmbwzflp"_s, u"bottom center "_s}}
+    QTest::newRow("item picture") << Settings{{u"chcwzfl"_s, u"1"_s},
+                                              {u"txtwzfl"_s, u"i.gif"_s},
+                                              {u"cmbwzfl"_s, u"repeat-y"_s},
+                                              {u"cmbwzflp"_s, u"bottom center "_s}}
                                   << 1
                                   << u"#m_artclg div.item{color:#5577ff;font-size:12px;background:url(i.gif);"
                                      u"background-repeat:repeat-y;background-position:bottom center }"_s;
-    const Settings colours{{u"txtwzflc"_s, u"字体颜色#010101"_s}, {u"txtwzflcv"_s, u"已访问字体颜色#020202"_s},
-                           {u"txtwzflz"_s, u"15"_s},           {u"txtwzfllh"_s, u"3"_s}};
+    const Settings colours{{u"txtwzflc"_s, u"字体颜色#010101"_s},
+                           {u"txtwzflcv"_s, u"已访问字体颜色#020202"_s},
+                           {u"txtwzflz"_s, u"15"_s},
+                           {u"txtwzfllh"_s, u"3"_s}};
     QTest::newRow("item") << colours << 1 << u"#m_artclg div.item{color:#010101;font-size:15px}"_s;
     QTest::newRow("item link") << colours << 2 << u"#m_artclg div.item a{color:#010101;font-size:15px}"_s;
     QTest::newRow("visited link") << colours << 3 << u"#m_artclg div.item a:visited{color:#020202}"_s;
     QTest::newRow("separator line") << colours << 4
                                     << u"#m_artclg div.line{margin-top:5px;line-height:3px;"
                                        u"border-top:1px solid #010101}"_s;
-    QTest::newRow("separator picture") << Settings{{u"chcwzffjx"_s, u"1"_s}, {u"txtwzffjx"_s, u"d.gif"_s},
+    QTest::newRow("separator picture") << Settings{{u"chcwzffjx"_s, u"1"_s},
+                                                   {u"txtwzffjx"_s, u"d.gif"_s},
                                                    {u"cmbwzffjx"_s, u"no-repeat"_s}}
                                        << 4
                                        << u"#m_artclg div.line{line-height:5px;background:url(d.gif);"

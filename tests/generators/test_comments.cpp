@@ -1,3 +1,4 @@
+#include "editor/editor_actions.h"
 #include "generators/code_file.h"
 #include "generators/generators.h"
 #include "options/catalogue.h"
@@ -15,7 +16,6 @@ using namespace stylewright::testing;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
 
 QStringList lines(const Settings &settings, int write)
 {
@@ -101,15 +101,15 @@ void TestComments::titleSize()
     const QStringList w = generate(u"cmdpinlun", o).writes;
     const QStringList first = w.at(1).split(u"\r\n"_s);
     const QStringList second = w.at(3).split(u"\r\n"_s);
-    QCOMPARE(first.at(7), u"#in_comment div.tit{color:#ff0000;font-size:"_s + title +
-                              u"px;font-weight:bold;line-height:18px}");
-    QCOMPARE(first.at(12), u"#in_send div.tit{margin:10px 0 10px 0;color:#ff0000;font-size:"_s + title +
-                               u"px;font-weight:bold}");
-    QCOMPARE(second.at(0), u"#in_msg div.tit{margin-bottom:12px;color:#ff0000;font-size:"_s + title +
-                               u"px;font-weight:bold}");
+    QCOMPARE(first.at(7),
+             u"#in_comment div.tit{color:#ff0000;font-size:"_s + title + u"px;font-weight:bold;line-height:18px}");
+    QCOMPARE(first.at(12),
+             u"#in_send div.tit{margin:10px 0 10px 0;color:#ff0000;font-size:"_s + title + u"px;font-weight:bold}");
+    QCOMPARE(second.at(0),
+             u"#in_msg div.tit{margin-bottom:12px;color:#ff0000;font-size:"_s + title + u"px;font-weight:bold}");
     // Every other rule carries the size as typed.
-    QCOMPARE(first.at(8), u"#in_comment div.user a{color:#ff0000;font-size:"_s + size + u"px;line-height:" +
-                              size + u"px}");
+    QCOMPARE(first.at(8),
+             u"#in_comment div.user a{color:#ff0000;font-size:"_s + size + u"px;line-height:" + size + u"px}");
     QCOMPARE(second.at(13), u"#in_msg div.desc{margin-top:5px;color:#ff0000;font-size:"_s + size + u"px}");
 }
 
@@ -145,9 +145,9 @@ void TestComments::separators_data()
                           {u"cmbplpic"_s, u"no-repeat"_s},
                           {u"cmbplpicp"_s, u"center"_s},
                           {u"txtplzc"_s, u"字体颜色#123456"_s}};
-    QTest::newRow("lines")
-        << values << u"#in_msg div.line{margin-top:17px;line-height:17px;border-top:1px solid #123456}"_s
-        << u"#m_comment div.line{line-height:9px;border-top:1px solid #123456}"_s;
+    QTest::newRow("lines") << values
+                           << u"#in_msg div.line{margin-top:17px;line-height:17px;border-top:1px solid #123456}"_s
+                           << u"#m_comment div.line{line-height:9px;border-top:1px solid #123456}"_s;
     QTest::newRow("pictures")
         << (values + Settings{{u"chcplpic"_s, u"1"_s}})
         << u"#in_msg div.line{line-height:9px;background:url(s.gif);background-repeat:no-repeat;"
@@ -195,7 +195,7 @@ void TestComments::sizeNotANumberWritesNothing()
 
     testing::FakePrompts prompts;
     testing::FakeDesktop desktop;
-    runAreaButton(u"cmdpinlun", optionsWith({{u"txtplzt"_s, u"abc"_s}}), dir.path(), prompts, desktop);
+    runAreaButton(Area::Comments, optionsWith({{u"txtplzt"_s, u"abc"_s}}), dir.path(), prompts, desktop);
 
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), before);
@@ -210,11 +210,10 @@ void TestComments::textsGoInAsTheyStand()
 {
     const QStringList first = lines({{u"txtwzbtlh"_s, u"}\n😀"_s}, {u"txtplzcv"_s, u"#abc"_s}}, 1);
     QCOMPARE(first.at(2), u"#m_comment div.item a:visited{color:##abc}"_s);
-    QCOMPARE(first.at(7),
-             u"#in_comment div.tit{color:#ff0000;font-size:14px;font-weight:bold;line-height:}\n😀px}"_s);
+    QCOMPARE(first.at(7), u"#in_comment div.tit{color:#ff0000;font-size:14px;font-weight:bold;line-height:}\n😀px}"_s);
     // A disabled field is read all the same.
     OptionSet o = optionsWith({{u"chcplk"_s, u"1"_s}, {u"txtplkp"_s, u"still-read.gif"_s}});
-    o.setEnabled(optionIndex(u"txtplkp"), false);
+    o.setEnabled(Option::CommentBoxPicture, false);
     QVERIFY(generate(u"cmdpinlun", o)
                 .writes.at(1)
                 .endsWith(u"url(still-read.gif);background-repeat:no-repeat;"

@@ -1,5 +1,5 @@
 #include "generators/css_text.h"
-#include "generators/effects.h"
+#include "options/choices.h"
 
 #include <QTest>
 
@@ -61,32 +61,34 @@ void TestCssText::addToDecimal()
 void TestCssText::colourDigits()
 {
     OptionSet o;
-    QCOMPARE(colour(o, u"txtbgc"), u"000000"_s);
+    QCOMPARE(colour(o, Option::PageBackgroundColour), u"000000"_s);
     o.setValue(u"txtbgc", u"#5577ff"_s);
-    QCOMPARE(colour(o, u"txtbgc"), u"5577ff"_s);
+    QCOMPARE(colour(o, Option::PageBackgroundColour), u"5577ff"_s);
     o.setValue(u"txtbgc", u"#abc"_s);
-    QCOMPARE(colour(o, u"txtbgc"), u"#abc"_s);
+    QCOMPARE(colour(o, Option::PageBackgroundColour), u"#abc"_s);
     o.setValue(u"txtbgc", QString());
-    QCOMPARE(colour(o, u"txtbgc"), QString());
+    QCOMPARE(colour(o, Option::PageBackgroundColour), QString());
     o.setValue(u"txtbgc", u"颜色😀12345"_s); // a character outside the BMP is never split
-    QCOMPARE(colour(o, u"txtbgc"), u"😀12345"_s);
+    QCOMPARE(colour(o, Option::PageBackgroundColour), u"😀12345"_s);
     o.setValue(u"txtbgc", u"颜色123456"_s);
-    QCOMPARE(colour(o, u"txtbgc"), u"123456"_s);
+    QCOMPARE(colour(o, Option::PageBackgroundColour), u"123456"_s);
 }
 
 void TestCssText::effectNamesInOrder()
 {
-    QCOMPARE(kEffectNames.front().name, u"无效果");
-    QCOMPARE(matchEffect(u"掩膜效果"), std::optional<Effect>(Effect::Mask));
-    QCOMPARE(matchEffect(u"掩膜效果 "), std::nullopt);
-    QCOMPARE(matchEffect(u""), std::nullopt);
+    QCOMPARE(std::size(kEffectNames), 10u);
+    QCOMPARE(kEffectNames[0], u"发光效果");
+    QCOMPARE(kEffectNames[9], u"无效果");
+    QCOMPARE(effectNamed(u"掩膜效果"), std::optional<Effect>(Effect::Mask));
+    QCOMPARE(effectNamed(u"掩膜效果 "), std::nullopt);
+    QCOMPARE(effectNamed(u""), std::nullopt);
 }
 
 void TestCssText::errorNamesFieldAndText()
 {
-    const QString e = notANumberError(u"名称栏字体大小", u"12px");
+    const QString e = notANumber(u"名称栏字体大小", u"12px").message;
     QVERIFY(e.contains(u"名称栏字体大小") && e.contains(u"“12px”"));
-    QVERIFY(notANumberError(u"x", QString(100000, u'9')).size() < 200);
+    QVERIFY(notANumber(u"x", QString(100000, u'9')).message.size() < 200);
 }
 
 QTEST_GUILESS_MAIN(TestCssText)

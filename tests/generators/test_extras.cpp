@@ -1,3 +1,4 @@
+#include "editor/editor_actions.h"
 #include "generators/code_file.h"
 #include "generators/generators.h"
 #include "options/option_set.h"
@@ -15,7 +16,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-
 QStringList writes(const Settings &settings)
 {
     return generate(u"cmdxtgg", optionsWith(settings)).writes;
@@ -25,7 +25,8 @@ QStringList writes(const Settings &settings)
 QStringList group(const Settings &settings, int write)
 {
     QStringList lines = writes(settings).at(write).split(u"\r\n"_s);
-    if (write >= 4) lines.remove(0, 2);
+    if (write >= 4)
+        lines.remove(0, 2);
     return lines;
 }
 
@@ -132,14 +133,12 @@ void TestExtras::computedSizes()
     QFETCH(QString, plus2);
     QFETCH(QString, plus5);
     const Settings s{{u"txtxtzt"_s, size}};
-    QCOMPARE(group(s, 3).at(0), u"#page{line-height:"_s + plus2 + u"px;font-size:" + size +
-                                    u"px;font-family:Arial;text-align:center}");
-    QCOMPARE(group(s, 4).at(2),
-             u"#m_setting{line-height:"_s + plus5 + u"px;color:#5577ff;font-size:" + size + u"px}");
-    QCOMPARE(group(s, 4).at(8), u"#m_setting div.line{margin-top:20px;line-height:"_s + plus2 +
-                                    u"px;border-top:1px solid #5577ff}");
-    QCOMPARE(group(s, 5).at(2),
-             u"#m_sysinfo{line-height:"_s + plus5 + u"px;color:#5577ff;font-size:" + size + u"px} ");
+    QCOMPARE(group(s, 3).at(0),
+             u"#page{line-height:"_s + plus2 + u"px;font-size:" + size + u"px;font-family:Arial;text-align:center}");
+    QCOMPARE(group(s, 4).at(2), u"#m_setting{line-height:"_s + plus5 + u"px;color:#5577ff;font-size:" + size + u"px}");
+    QCOMPARE(group(s, 4).at(8),
+             u"#m_setting div.line{margin-top:20px;line-height:"_s + plus2 + u"px;border-top:1px solid #5577ff}");
+    QCOMPARE(group(s, 5).at(2), u"#m_sysinfo{line-height:"_s + plus5 + u"px;color:#5577ff;font-size:" + size + u"px} ");
     QCOMPARE(group(s, 6).at(1),
              u"#m_setbase td{color:#5577ff;font-size:"_s + size + u"px;line-height:" + plus5 + u"px}");
     // The search button keeps its own size.
@@ -194,11 +193,10 @@ void TestExtras::player_data()
     QTest::addColumn<QString>("text");
     QTest::newRow("default") << u"默认"_s << QString();
     QTest::newRow("hidden") << u"隐藏"_s << u"#mod_bgmusic{display:none}"_s;
-    QTest::newRow("filter")
-        << u"滤镜"_s
-        << u"#mod_bgmusic{display:block; no-repeat top right}\r\n#phx{FILTER:Alpha(Opacity=100,"
-           u"FinishOpacity=10,Style=2,StartX=20,StartY=40,FinishX=0,FinishY=0) gray;"
-           u"WIDTH:200px;HEIGHT:32px}"_s;
+    QTest::newRow("filter") << u"滤镜"_s
+                            << u"#mod_bgmusic{display:block; no-repeat top right}\r\n#phx{FILTER:Alpha(Opacity=100,"
+                               u"FinishOpacity=10,Style=2,StartX=20,StartY=40,FinishX=0,FinishY=0) gray;"
+                               u"WIDTH:200px;HEIGHT:32px}"_s;
     QTest::newRow("other text") << u"隐藏 "_s << QString();
 }
 
@@ -214,8 +212,8 @@ void TestExtras::pictureEffect_data()
     QTest::addColumn<Settings>("settings");
     QTest::addColumn<QString>("text");
     const auto filter = [](const QString &digit) -> QString {
-        return u"A IMG {FILTER: progid:DXImageTransform.Microsoft.Alpha(opacity=100,finishopacity=0,style="_s +
-               digit + u")}\r\nA:hover IMG {FILTER: progid:DXImageTransform.Microsoft.Alpha(opacity=100)}";
+        return u"A IMG {FILTER: progid:DXImageTransform.Microsoft.Alpha(opacity=100,finishopacity=0,style="_s + digit +
+               u")}\r\nA:hover IMG {FILTER: progid:DXImageTransform.Microsoft.Alpha(opacity=100)}";
     };
     const QString on = u"1"_s;
     QTest::newRow("off") << Settings{{u"cmblj"_s, u"效果3"_s}} << QString();
@@ -272,7 +270,7 @@ void TestExtras::sizeNotANumberWritesNothing()
     QVERIFY(dir.isValid());
     testing::FakePrompts prompts;
     testing::FakeDesktop desktop;
-    runAreaButton(u"cmdxtgg", optionsWith({{u"txtxtzt"_s, u"14px"_s}}), dir.path(), prompts, desktop);
+    runAreaButton(Area::Extras, optionsWith({{u"txtxtzt"_s, u"14px"_s}}), dir.path(), prompts, desktop);
 
     QVERIFY(!QFileInfo::exists(codeFilePath(dir.path())));
     QCOMPARE(prompts.shown.size(), 1);

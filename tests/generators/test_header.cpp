@@ -1,3 +1,4 @@
+#include "editor/editor_actions.h"
 #include "generators/code_file.h"
 #include "generators/css_text.h"
 #include "generators/generators.h"
@@ -14,7 +15,6 @@ using namespace stylewright::testing;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
 
 QStringList lines(const Settings &settings)
 {
@@ -84,21 +84,27 @@ void TestHeader::pictureRules_data()
     QTest::addColumn<Settings>("settings");
     QTest::addColumn<int>("line");
     QTest::addColumn<QString>("rule");
-    QTest::newRow("strip picture") << Settings{{u"txtregh"_s, u"250"_s}, {u"txtnc"_s, u"背景颜色#123456"_s},
-                                               {u"txtmrl(0)"_s, u"m.jpg"_s}, {u"cmbmrl(0)"_s, u"repeat-x"_s},
+    QTest::newRow("strip picture") << Settings{{u"txtregh"_s, u"250"_s},
+                                               {u"txtnc"_s, u"背景颜色#123456"_s},
+                                               {u"txtmrl(0)"_s, u"m.jpg"_s},
+                                               {u"cmbmrl(0)"_s, u"repeat-x"_s},
                                                {u"cmbmrlp(0)"_s, u"bottom right"_s}}
                                    << 0
                                    << u"#header{height:250px;background:url(m.jpg) #123456;background-repeat:repeat-x;"
                                       u"background-position:bottom right}"_s;
     QTest::newRow("strip colour") << Settings{{u"chcmrl(0)"_s, u"0"_s}, {u"txtnc"_s, u"背景颜色#123456"_s}} << 0
                                   << u"#header{height:300px;background-color:#123456}"_s;
-    QTest::newRow("left corner") << Settings{{u"chcmrl(1)"_s, u"1"_s}, {u"txtmrl(1)"_s, u"l.gif"_s},
-                                             {u"cmbmrl(1)"_s, u"repeat-y"_s}, {u"cmbmrlp(1)"_s, u"center left"_s}}
+    QTest::newRow("left corner") << Settings{{u"chcmrl(1)"_s, u"1"_s},
+                                             {u"txtmrl(1)"_s, u"l.gif"_s},
+                                             {u"cmbmrl(1)"_s, u"repeat-y"_s},
+                                             {u"cmbmrlp(1)"_s, u"center left"_s}}
                                  << 1
                                  << u"#header div.lc{background:url(l.gif);background-repeat:repeat-y;"
                                     u"background-position:center left}"_s;
-    QTest::newRow("right corner") << Settings{{u"chcmrl(2)"_s, u"1"_s}, {u"txtmrl(2)"_s, u"r.gif"_s},
-                                              {u"cmbmrl(2)"_s, u"repeat"_s}, {u"cmbmrlp(2)"_s, u"top right"_s}}
+    QTest::newRow("right corner") << Settings{{u"chcmrl(2)"_s, u"1"_s},
+                                              {u"txtmrl(2)"_s, u"r.gif"_s},
+                                              {u"cmbmrl(2)"_s, u"repeat"_s},
+                                              {u"cmbmrlp(2)"_s, u"top right"_s}}
                                   << 2
                                   << u"#header div.rc{background:url(r.gif);background-repeat:repeat;"
                                      u"background-position:top right}"_s;
@@ -136,7 +142,8 @@ void TestHeader::effects_data()
     QTest::newRow("emboss") << u"凸立体"_s << emboss + u",strength=4)}" << emboss + u";color:#"
                             << emboss + u";background:url(";
     QTest::newRow("wave") << u"波纹效果"_s << wave + u'}' << wave + u";color:#" << wave + u";background:url(";
-    QTest::newRow("mask") << u"掩膜效果"_s << u";filter:Mask(Color:#111111)}"_s << u";filter:Mask(Color:#111111);color:#"_s
+    QTest::newRow("mask") << u"掩膜效果"_s << u";filter:Mask(Color:#111111)}"_s
+                          << u";filter:Mask(Color:#111111);color:#"_s
                           << u";filter:Mask(Color:#111111);background:url("_s;
     QTest::newRow("flip h") << u"水平镜像效果"_s << u";filter:FlipH}"_s << u";filter:FlipH;color:#"_s
                             << u";filter:FlipH;background:url("_s;
@@ -150,7 +157,7 @@ void TestHeader::effects()
     QFETCH(QString, closing);
     QFETCH(QString, beforeColour);
     QFETCH(QString, beforePicture);
-    const Settings base{{u"cmbmjxg(0)"_s, effect},          {u"cmbmjxg(1)"_s, effect},
+    const Settings base{{u"cmbmjxg(0)"_s, effect},           {u"cmbmjxg(1)"_s, effect},
                         {u"txtfgu"_s, u"效果颜色#111111"_s}, {u"txtfgjj"_s, u"效果颜色#222222"_s},
                         {u"txtmcbg"_s, u"n.gif"_s},          {u"txtjjbg"_s, u"j.gif"_s}};
     const QString introBeforeColour = QString(beforeColour).replace(u"111111"_s, u"222222"_s);
@@ -219,7 +226,7 @@ void TestHeader::fontSizeNotANumber()
     QFETCH(QString, text);
     QFETCH(QString, label);
     const GeneratedBlock block = generate(u"cmdqy", optionsWith({{field, text}}));
-    QCOMPARE(block.error, notANumberError(label, text));
+    QCOMPARE(block.error, notANumber(label, text).message);
     QVERIFY(block.writes.isEmpty());
 }
 
@@ -236,14 +243,14 @@ void TestHeader::fontSizeNotANumberAppendsNothing()
     testing::FakePrompts prompts;
     prompts.answers = {true};
     testing::FakeDesktop desktop;
-    runAreaButton(u"cmdqy", optionsWith({{u"txtjjsize"_s, u"大"_s}}), dir.path(), prompts, desktop);
+    runAreaButton(Area::Header, optionsWith({{u"txtjjsize"_s, u"大"_s}}), dir.path(), prompts, desktop);
 
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("/*earlier*/\r\n"));
     QCOMPARE(prompts.shown.size(), 1);
     QCOMPARE(prompts.shown.at(0).title, u"错误提示"_s);
-    QCOMPARE(prompts.shown.at(0).text, notANumberError(u"简介栏字体大小", u"大"));
+    QCOMPARE(prompts.shown.at(0).text, notANumber(u"简介栏字体大小", u"大").message);
     QVERIFY(!prompts.shown.at(0).question);
     QVERIFY(desktop.openedFiles.isEmpty());
 }
@@ -251,9 +258,9 @@ void TestHeader::fontSizeNotANumberAppendsNothing()
 void TestHeader::textsGoInAsTheyStand()
 {
     const QStringList w = generate(u"cmdqy", optionsWith({{u"chcmrl(0)"_s, u"0"_s},
-                                                   {u"txtregh"_s, u"}\r\n😀"_s},
-                                                   {u"cmbnf"_s, QString()},
-                                                   {u"txtnol"_s, u"#abc"_s}}))
+                                                          {u"txtregh"_s, u"}\r\n😀"_s},
+                                                          {u"cmbnf"_s, QString()},
+                                                          {u"txtnol"_s, u"#abc"_s}}))
                               .writes;
     QVERIFY(w.at(1).startsWith(u"#header{height:}\r\n😀px;background-color:#000000}\r\n"));
     QVERIFY(w.at(1).contains(u"font-size:36px;font-family:}\r\n"));

@@ -10,12 +10,10 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-
 // The options every row sets, so each rule is easy to read in full.
-const Settings kValues{
-    {u"txtyqgd"_s, u"180"_s},      {u"txtyqwzlh"_s, u"15"_s},   {u"txtyqwzbg"_s, u"i.gif"_s},
-    {u"cmbyqbg"_s, u"repeat-x"_s}, {u"txtyqljp"_s, u"l.gif"_s}, {u"cmbyqfjx"_s, u"no-repeat"_s},
-    {u"txthylh"_s, u"16"_s},       {u"txthyfjx"_s, u"f.gif"_s}, {u"cmbhyfjx"_s, u"repeat-x"_s}};
+const Settings kValues{{u"txtyqgd"_s, u"180"_s},      {u"txtyqwzlh"_s, u"15"_s},   {u"txtyqwzbg"_s, u"i.gif"_s},
+                       {u"cmbyqbg"_s, u"repeat-x"_s}, {u"txtyqljp"_s, u"l.gif"_s}, {u"cmbyqfjx"_s, u"no-repeat"_s},
+                       {u"txthylh"_s, u"16"_s},       {u"txthyfjx"_s, u"f.gif"_s}, {u"cmbhyfjx"_s, u"repeat-x"_s}};
 
 const QString kPlainItem = u"#m_links div.item{color:#ff0000;font-size:12px}"_s;
 const QString kLinksBorder = u"#m_links div.line{line-height:15px;border-top:1px solid #ff0000} "_s;
@@ -69,8 +67,7 @@ void TestLinks::switches_data()
         << kLinksBorder << kFriendsBorder;
     QTest::newRow("links separator picture")
         << Settings{{u"chcyqlj"_s, on}} << QString() << kPlainItem
-        << u"#m_links div.line{line-height:15px;background:url(l.gif);background-repeat:no-repeat}"_s
-        << kFriendsBorder;
+        << u"#m_links div.line{line-height:15px;background:url(l.gif);background-repeat:no-repeat}"_s << kFriendsBorder;
     QTest::newRow("friends separator picture")
         << Settings{{u"chchyfjx"_s, on}} << QString() << kPlainItem << kLinksBorder
         << u"#m_friend div.line{line-height:16px;background:url(f.gif);background-repeat:repeat-x}"_s;

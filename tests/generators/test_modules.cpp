@@ -11,7 +11,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-
 QStringList lines(const Settings &settings)
 {
     return generate(u"cmdmk", optionsWith(settings)).writes.value(1).split(u"\r\n"_s);

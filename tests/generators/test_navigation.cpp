@@ -1,3 +1,4 @@
+#include "editor/editor_actions.h"
 #include "generators/code_file.h"
 #include "generators/css_text.h"
 #include "generators/generators.h"
@@ -14,7 +15,6 @@ using namespace stylewright::testing;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
 
 QStringList lines(const Settings &settings)
 {
@@ -167,7 +167,7 @@ void TestNavigation::fontSizeNotANumber()
 {
     QFETCH(QString, text);
     const GeneratedBlock block = generate(u"cmddaoh", optionsWith({{u"txtdhunz"_s, text}}));
-    QCOMPARE(block.error, notANumberError(u"导航字体大小", text));
+    QCOMPARE(block.error, notANumber(u"导航字体大小", text).message);
     QVERIFY(block.writes.isEmpty());
 }
 
@@ -178,12 +178,12 @@ void TestNavigation::fontSizeNotANumberAppendsNothing()
     testing::FakePrompts prompts;
     prompts.answers = {true};
     testing::FakeDesktop desktop;
-    runAreaButton(u"cmddaoh", optionsWith({{u"txtdhunz"_s, u"abc"_s}}), dir.path(), prompts, desktop);
+    runAreaButton(Area::Navigation, optionsWith({{u"txtdhunz"_s, u"abc"_s}}), dir.path(), prompts, desktop);
 
     QVERIFY(!QFileInfo::exists(codeFilePath(dir.path())));
     QCOMPARE(prompts.shown.size(), 1);
     QCOMPARE(prompts.shown.at(0).title, u"错误提示"_s);
-    QCOMPARE(prompts.shown.at(0).text, notANumberError(u"导航字体大小", u"abc"));
+    QCOMPARE(prompts.shown.at(0).text, notANumber(u"导航字体大小", u"abc").message);
     QVERIFY(desktop.openedFiles.isEmpty());
 }
 

@@ -1,3 +1,4 @@
+#include "editor/editor_actions.h"
 #include "generators/code_file.h"
 #include "generators/generators.h"
 #include "options/option_set.h"
@@ -81,8 +82,8 @@ void TestProfile::userLine_data()
                           {u"txtgrph"_s, u"128"_s},
                           {u"txtgrlyz"_s, u"12.5"_s},
                           {u"txtgrsc"_s, u"#1a2b3c"_s}};
-    QTest::newRow("user name")
-        << values << u"#m_pro div.user{margin-top:10px;color:#1a2b3c;font-size:12.5px;font-weight:bold}"_s;
+    QTest::newRow("user name") << values
+                               << u"#m_pro div.user{margin-top:10px;color:#1a2b3c;font-size:12.5px;font-weight:bold}"_s;
     QTest::newRow("picture") << (values + Settings{{u"chcgrpic"_s, u"1"_s}})
                              << u"#m_pro div.act{background:url(p.gif);background-repeat:no-repeat;"
                                 u"background-position:top left;padding-bottom:128px}"_s;
@@ -106,7 +107,7 @@ void TestProfile::appendsAndOffersToOpen()
     prompts.answers = {true};
     testing::FakeDesktop desktop;
     const OptionSet o = optionsWith({{u"txtgrkd"_s, u"96"_s}});
-    runAreaButton(u"cmdgr", o, dir.path(), prompts, desktop);
+    runAreaButton(Area::Profile, o, dir.path(), prompts, desktop);
 
     QFile file(codeFilePath(dir.path()));
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -125,7 +126,7 @@ void TestProfile::unwritableCodeFileIsReported()
     testing::FakePrompts prompts;
     prompts.answers = {true};
     testing::FakeDesktop desktop;
-    runAreaButton(u"cmdgr", OptionSet(), dir.path(), prompts, desktop);
+    runAreaButton(Area::Profile, OptionSet(), dir.path(), prompts, desktop);
 
     QCOMPARE(prompts.shown.size(), 1);
     QCOMPARE(prompts.shown.at(0).title, kErrorTitle);

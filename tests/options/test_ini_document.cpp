@@ -1,5 +1,5 @@
 #include "options/ini_document.h"
-#include "options/text_encoding.h"
+#include "base/text_encoding.h"
 
 #include <QTest>
 

@@ -2,6 +2,7 @@
 // at the same moment.
 
 #include "options/option_set.h"
+#include "editor/editor_actions.h"
 #include "options/settings_file.h"
 #include "support/fakes.h"
 #include "support/helpers.h"
@@ -19,8 +20,10 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-
-QString saver() { return QCoreApplication::applicationDirPath() + u"/settings_saver"_s; }
+QString saver()
+{
+    return QCoreApplication::applicationDirPath() + u"/settings_saver"_s;
+}
 
 // The bytes one saver variant leaves in a fresh file.
 QByteArray imageOf(const QString &folder, const QString &variant)
@@ -46,7 +49,8 @@ void TestSettingsFaults::fullDiskKeepsThePreviousFile()
         QSKIP("mounting a small file system needs root");
     QTemporaryDir mountPoint;
     QVERIFY(mountPoint.isValid());
-    if (QProcess::execute(u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size=64k"_s, u"tmpfs"_s, mountPoint.path()}) != 0)
+    if (QProcess::execute(u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size=64k"_s, u"tmpfs"_s, mountPoint.path()}) !=
+        0)
         QSKIP("this machine cannot mount a tmpfs");
     auto unmount = qScopeGuard([&] { QProcess::execute(u"umount"_s, {mountPoint.path()}); });
 

@@ -1,7 +1,8 @@
 #include "options/catalogue.h"
 #include "options/option_set.h"
+#include "editor/editor_actions.h"
 #include "options/settings_file.h"
-#include "options/text_encoding.h"
+#include "base/text_encoding.h"
 #include "support/fakes.h"
 #include "support/read_only_path.h"
 #include "support/helpers.h"
@@ -17,7 +18,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-
 void writeAll(const QString &path, const QByteArray &bytes)
 {
     QFile f(path);
@@ -30,7 +30,7 @@ QStringList snapshot(const OptionSet &o)
 {
     QStringList out;
     for (int row = 0; row < kOptionCount; ++row)
-        out << options()[row].id + u'=' + o.value(row) + (o.isEnabled(row) ? u" on" : u" off");
+        out << options()[row].id + u'=' + o.value(optionAt(row)) + (o.isEnabled(optionAt(row)) ? u" on" : u" off");
     return out;
 }
 
@@ -44,9 +44,9 @@ OptionSet changedEverywhere()
         if (d.id == u"chcdaob")
             continue;
         if (d.kind == OptionKind::Check)
-            o.setValue(row, o.value(row) == u"1" ? u"0"_s : u"1"_s);
+            o.setValue(optionAt(row), o.value(optionAt(row)) == u"1" ? u"0"_s : u"1"_s);
         else
-            o.setValue(row, u"值"_s + QString::number(row));
+            o.setValue(optionAt(row), u"值"_s + QString::number(row));
     }
     return o;
 }
@@ -56,7 +56,12 @@ OptionSet changedEverywhere()
 class TestSettingsFile : public QObject {
     Q_OBJECT
 private slots:
-    void init() { QVERIFY(m_dir.isValid()); m_ini = settingsPath(m_dir.path()); QFile::remove(m_ini); }
+    void init()
+    {
+        QVERIFY(m_dir.isValid());
+        m_ini = settingsPath(m_dir.path());
+        QFile::remove(m_ini);
+    }
 
     void newFileInTableOrder();
     void savingTwiceGivesTheSameBytes();
@@ -187,7 +192,8 @@ void TestSettingsFile::noSavedData_data()
     QTest::addColumn<QByteArray>("file");
     QTest::newRow("no file") << QByteArray();
     QTest::newRow("no pet key") << encodeGbk(u"[空间背景]\r\n背景颜色=背景颜色#FFFFFF\r\n[宠物设置]\r\n");
-    QTest::newRow("empty pet key") << encodeGbk(u"[空间背景]\r\n背景颜色=背景颜色#FFFFFF\r\n[宠物设置]\r\n宠物大小=  \r\n");
+    QTest::newRow("empty pet key") << encodeGbk(
+        u"[空间背景]\r\n背景颜色=背景颜色#FFFFFF\r\n[宠物设置]\r\n宠物大小=  \r\n");
     QTest::newRow("pet key elsewhere") << encodeGbk(u"[空间背景]\r\n宠物大小=100\r\n背景颜色=背景颜色#FFFFFF\r\n");
 }
 

@@ -8,7 +8,10 @@ bool FakePrompts::askYesNo(const QString &title, const QString &text)
     return answers.isEmpty() ? false : answers.takeFirst();
 }
 
-void FakePrompts::inform(const QString &title, const QString &text) { shown.append({title, text, false}); }
+void FakePrompts::inform(const QString &title, const QString &text)
+{
+    shown.append({title, text, false});
+}
 
 bool FakeDesktop::openTextFile(const QString &path)
 {

@@ -6,9 +6,9 @@
 #include "support/fakes.h"
 #include "tools/fetcher_window.h"
 #include "tools/huepick_window.h"
-#include "tools/sheet_text.h"
+#include "service/sheet_text.h"
 #include "tools/sheetfetch_app.h"
-#include "tools/tool_windows.h"
+#include "stylewright/tool_windows.h"
 
 #include <QApplication>
 #include <QDir>
@@ -27,7 +27,7 @@ namespace {
 class StillPixels final : public ScreenPixels {
 public:
     QPoint pointerPosition() override { return {200, 150}; }
-    std::optional<QColor> pixelAt(QPoint) override { return QColor(0x3A, 0x7B, 0xD5); }
+    std::optional<Rgb> pixelAt(QPoint) override { return rgb(0x3A, 0x7B, 0xD5); }
 };
 
 bool shoot(QWidget *window, const QString &file)

@@ -1,5 +1,5 @@
 #include "local_http_server.h"
-#include "options/text_encoding.h"
+#include "base/text_encoding.h"
 #include "support/fakes.h"
 #include "tools/fetcher_window.h"
 #include "tools/sheet_fetcher.h"

@@ -23,13 +23,13 @@ public:
     int reads = 0;
 
     QPoint pointerPosition() override { return pointer; }
-    std::optional<QColor> pixelAt(QPoint position) override
+    std::optional<Rgb> pixelAt(QPoint position) override
     {
         ++reads;
         lastRead = position;
         if (refused)
             return std::nullopt;
-        return colour;
+        return Rgb(colour.rgb() & 0xFFFFFF);
     }
     QPoint lastRead;
 };

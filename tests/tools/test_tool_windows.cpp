@@ -4,7 +4,7 @@
 #include "tools/huepick_window.h"
 #include "tools/sheetfetch_app.h"
 #include "tools/tool_window.h"
-#include "tools/tool_windows.h"
+#include "stylewright/tool_windows.h"
 #include "tools/window_shape.h"
 
 #include <QApplication>

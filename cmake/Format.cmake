@@ -1,0 +1,23 @@
+# "format" rewrites every C++ source of the project in the committed style; the code_format test
+# fails when a file differs from it. Both use Debian 12's clang-format (version 14).
+find_program(STYLEWRIGHT_CLANG_FORMAT NAMES clang-format-14 clang-format)
+if(STYLEWRIGHT_CLANG_FORMAT)
+  file(GLOB_RECURSE stylewright_format_sources CONFIGURE_DEPENDS
+    LIST_DIRECTORIES false
+    ${PROJECT_SOURCE_DIR}/core/*.cpp ${PROJECT_SOURCE_DIR}/core/*.h
+    ${PROJECT_SOURCE_DIR}/gui/*.cpp ${PROJECT_SOURCE_DIR}/gui/*.h
+    ${PROJECT_SOURCE_DIR}/apps/*.cpp ${PROJECT_SOURCE_DIR}/apps/*.h
+    ${PROJECT_SOURCE_DIR}/tests/*.cpp ${PROJECT_SOURCE_DIR}/tests/*.h
+    ${PROJECT_SOURCE_DIR}/bench/*.cpp ${PROJECT_SOURCE_DIR}/bench/*.h
+    ${PROJECT_SOURCE_DIR}/fuzz/*.cpp
+    ${PROJECT_SOURCE_DIR}/scripts/*.cpp)
+  add_custom_target(format
+    COMMAND ${STYLEWRIGHT_CLANG_FORMAT} -i ${stylewright_format_sources}
+    WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+    COMMENT "Formatting the sources with clang-format")
+  if(STYLEWRIGHT_BUILD_TESTS)
+    add_test(NAME code_format
+      COMMAND ${STYLEWRIGHT_CLANG_FORMAT} --dry-run --Werror ${stylewright_format_sources}
+      WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})
+  endif()
+endif()

@@ -1,0 +1,20 @@
+#include "base/text_encoding.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace stylewright {
+
+QByteArray encodeGbk(QStringView text)
+{
+    thread_local QStringEncoder encoder("GB18030", QStringConverter::Flag::Stateless);
+    return encoder.encode(text);
+}
+
+QString decodeGbk(QByteArrayView bytes)
+{
+    thread_local QStringDecoder decoder("GB18030", QStringConverter::Flag::Stateless);
+    return decoder.decode(bytes);
+}
+
+} // namespace stylewright

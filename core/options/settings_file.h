@@ -1,0 +1,29 @@
+#pragma once
+// Saving all options to setup.ini and loading them back.
+
+#include "base/atomic_file.h"
+#include "base/result.h"
+
+#include <QString>
+
+namespace stylewright {
+
+class OptionSet;
+
+// Writes all 189 keys; the file is replaced atomically, so a failed save leaves the previous
+// file as it was. false: "保存出错！！".
+bool saveSettings(const QString &iniPath, const OptionSet &options);
+// false: no saved data ("宠物大小" missing or empty, or no readable file); nothing changed.
+bool loadSettings(const QString &iniPath, OptionSet &options);
+
+// The same, telling why. A failure's message is the one the user is shown.
+Result<void> writeSettings(const QString &iniPath, const OptionSet &options, const WriteFaults &faults = {});
+Result<void> readSettings(const QString &iniPath, OptionSet &options);
+
+// setup.ini in a program folder.
+QString settingsPath(const QString &folder);
+
+inline const QString kSaveFailedMessage = QStringLiteral("保存出错！！");
+inline const QString kNoSavedDataMessage = QStringLiteral("找不到保存的数据，请确认是否保存！！");
+
+} // namespace stylewright

@@ -1,0 +1,59 @@
+#include "editor/editor_actions.h"
+
+#include "generators/code_file.h"
+#include "generators/generators.h"
+#include "options/settings_file.h"
+#include "platform/desktop.h"
+#include "platform/prompts.h"
+
+#include <QFileInfo>
+
+namespace stylewright {
+
+void runAreaButton(Area area, const OptionSet &options, const QString &folder, Prompts &prompts, Desktop &desktop)
+{
+    const Result<QStringList> block = generateArea(area, options);
+    if (!block) {
+        prompts.inform(kErrorTitle, block.failure().message);
+        return;
+    }
+    const QString path = codeFilePath(folder);
+    if (const Result<void> appended = appendBlock(path, *block); !appended) {
+        logFailure(appended.failure());
+        prompts.inform(kErrorTitle, appended.failure().message);
+        return;
+    }
+    if (!QFileInfo::exists(path)) {
+        prompts.inform(kErrorTitle, kNoCodeMessage);
+        return;
+    }
+    if (prompts.askYesNo(kConfirmTitle, kOpenCodeQuestion))
+        desktop.openTextFile(path);
+}
+
+void lookAtCode(const QString &folder, Prompts &prompts, Desktop &desktop)
+{
+    const QString path = codeFilePath(folder);
+    if (QFileInfo::exists(path))
+        desktop.openTextFile(path);
+    else
+        prompts.inform(kErrorTitle, kNoCodeMessage);
+}
+
+void saveSettingsAction(const QString &folder, const OptionSet &options, Prompts &prompts)
+{
+    if (const Result<void> saved = writeSettings(settingsPath(folder), options); !saved) {
+        logFailure(saved.failure());
+        prompts.inform(kProgramTitle, saved.failure().message);
+    }
+}
+
+void loadSettingsAction(const QString &folder, OptionSet &options, Prompts &prompts)
+{
+    if (const Result<void> loaded = readSettings(settingsPath(folder), options); !loaded) {
+        logFailure(loaded.failure());
+        prompts.inform(kProgramTitle, loaded.failure().message);
+    }
+}
+
+} // namespace stylewright

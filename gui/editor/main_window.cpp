@@ -1,0 +1,128 @@
+#include "editor/main_window.h"
+
+#include "editor/colour_fields.h"
+#include "editor/editor_actions.h"
+#include "editor/mirrored_widths.h"
+#include "editor/option_form.h"
+#include "editor/secondary_windows.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace stylewright {
+namespace {
+
+// The client area the editor was drawn for; it grows only when the captions need more room.
+constexpr QSize kDesignSize(721, 508);
+
+// Tabs with little room around their captions, so that all eleven fit in one row.
+class CompactTabStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        const int value = QProxyStyle::pixelMetric(metric, option, widget);
+        return metric == PM_TabBarTabHSpace ? value / 3 : value;
+    }
+};
+
+} // namespace
+
+MainWindow::MainWindow(OptionSet &options, const QString &programFolder, Prompts &prompts, Desktop &desktop,
+                       ColourDialog &colourDialog, QWidget *parent)
+    : QMainWindow(parent), m_folder(programFolder), m_prompts(prompts), m_desktop(desktop), m_options(options),
+      m_windows(new SecondaryWindows(this))
+{
+    setObjectName(QStringLiteral("frmmain"));
+    setWindowTitle(kMainWindowTitle);
+
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(4);
+    m_tabs = new QTabWidget(central);
+    m_tabs->setObjectName(QStringLiteral("SSTab1"));
+    // All eleven tabs stay in view in one row.
+    m_tabs->setUsesScrollButtons(false);
+    m_tabs->tabBar()->setExpanding(false);
+    auto *tabStyle = new CompactTabStyle;
+    tabStyle->setParent(m_tabs->tabBar());
+    m_tabs->tabBar()->setStyle(tabStyle);
+    m_form = new OptionForm(m_options, m_tabs);
+    connect(m_form, &OptionForm::areaButtonClicked, this,
+            [this](Area area) { runAreaButton(area, m_options, m_folder, m_prompts, m_desktop); });
+    m_tabs->setCurrentIndex(0);
+    layout->addWidget(m_tabs, 1);
+    layout->addWidget(buildButtons());
+    setCentralWidget(central);
+
+    new ColourFields(m_options, *m_form, colourDialog, this);
+    new MirroredWidths(m_options, *m_form, this);
+
+    resize(kDesignSize.expandedTo(minimumSizeHint()));
+}
+
+MainWindow::~MainWindow()
+{
+    m_windows->closeAll(); // no secondary window outlives the editor
+}
+
+QWidget *MainWindow::buildButtons()
+{
+    auto *bar = new QWidget(this);
+    auto *row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    connect(addButton(row, "cmdread", QStringLiteral("读取数据")), &QPushButton::clicked, this,
+            [this] { loadSettingsAction(m_folder, m_options, m_prompts); });
+    connect(addButton(row, "cmdsave", QStringLiteral("保存设置")), &QPushButton::clicked, this,
+            [this] { saveSettingsAction(m_folder, m_options, m_prompts); });
+    connect(addButton(row, "cmdhuepick", QStringLiteral("取色工具")), &QPushButton::clicked, this,
+            [this] { m_windows->open(Secondary::HuePick); });
+    connect(addButton(row, "cmdlook", QStringLiteral("查看CSS代码")), &QPushButton::clicked, this,
+            [this] { lookAtCode(m_folder, m_prompts, m_desktop); });
+    connect(addButton(row, "cmdget", QStringLiteral("获取空间CSS")), &QPushButton::clicked, this,
+            [this] { m_windows->open(Secondary::Fetcher); });
+    m_toolButton = addButton(row, "cmdtool", kShowToolCaption);
+    connect(m_toolButton, &QPushButton::clicked, this, &MainWindow::toggleToolWindow);
+    return bar;
+}
+
+QPushButton *MainWindow::addButton(QLayout *row, const char *name, const QString &caption)
+{
+    auto *button = new QPushButton(caption, row->parentWidget());
+    button->setObjectName(QString::fromLatin1(name));
+    row->addWidget(button);
+    return button;
+}
+
+// The caption alone says whether the next click shows or closes the tool window.
+void MainWindow::toggleToolWindow()
+{
+    if (m_toolButton->text() == kShowToolCaption) {
+        m_windows->open(Secondary::Tool);
+        m_toolButton->setText(kHideToolCaption);
+    } else {
+        m_windows->close(Secondary::Tool);
+        m_toolButton->setText(kShowToolCaption);
+    }
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::WindowStateChange)
+        m_windows->setMinimised(isMinimized());
+    QMainWindow::changeEvent(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    m_windows->closeAll();
+    event->accept();
+    emit closed();
+}
+
+} // namespace stylewright

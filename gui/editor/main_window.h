@@ -1,0 +1,61 @@
+#pragma once
+// The editor's main window: the eleven option tabs, their "显示代码" buttons, the six window
+// buttons below, and the secondary windows that follow it when it is minimised or closed.
+
+#include "options/catalogue.h"
+
+#include <QMainWindow>
+#include <QString>
+
+class QPushButton;
+class QTabWidget;
+
+namespace stylewright {
+
+class ColourDialog;
+class Desktop;
+class OptionForm;
+class OptionSet;
+class Prompts;
+class SecondaryWindows;
+
+inline const QString kMainWindowTitle = QStringLiteral("stylewright正式版 09.01.12 --------------打造个性化墨檐空间");
+inline const QString kShowToolCaption = QStringLiteral("显示工具栏");
+inline const QString kHideToolCaption = QStringLiteral("隐藏工具栏");
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // The window shows and edits `options`, which outlives it (the widgets report to it until
+    // they are gone). The settings file and the CSS code file live in programFolder.
+    MainWindow(OptionSet &options, const QString &programFolder, Prompts &prompts, Desktop &desktop,
+               ColourDialog &colourDialog, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    OptionSet &options() { return m_options; }
+    SecondaryWindows &secondaryWindows() { return *m_windows; }
+
+signals:
+    // The window has closed, and the secondary windows with it: the program ends.
+    void closed();
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    QWidget *buildButtons();
+    QPushButton *addButton(QLayout *row, const char *name, const QString &caption);
+    void toggleToolWindow();
+
+    const QString m_folder;
+    Prompts &m_prompts;
+    Desktop &m_desktop;
+    OptionSet &m_options;
+    SecondaryWindows *m_windows;
+    QTabWidget *m_tabs;
+    OptionForm *m_form;
+    QPushButton *m_toolButton = nullptr;
+};
+
+} // namespace stylewright

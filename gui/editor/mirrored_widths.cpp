@@ -1,0 +1,42 @@
+#include "editor/mirrored_widths.h"
+
+#include "editor/option_form.h"
+#include "options/option_set.h"
+
+#include <QFocusEvent>
+#include <QWidget>
+
+namespace stylewright {
+
+MirroredWidths::MirroredWidths(OptionSet &options, OptionForm &form, QObject *parent)
+    : QObject(parent), m_options(options), m_form(form)
+{
+    watchTab(optionDef(Option::BodyWidth).tab);
+    connect(&m_form, &OptionForm::tabBuilt, this, &MirroredWidths::watchTab);
+}
+
+void MirroredWidths::watchTab(int tab)
+{
+    for (Option width : {Option::BodyWidth, Option::ColumnsTotalWidth}) {
+        QWidget *field = m_form.field(width);
+        if (field && optionDef(width).tab == tab)
+            field->installEventFilter(this);
+    }
+}
+
+bool MirroredWidths::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::FocusOut)
+        return false;
+    // Another window taking over, or a popup menu, leaves the focus where it was.
+    const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+        return false;
+    if (watched == m_form.field(Option::BodyWidth))
+        m_options.setValue(Option::ColumnsTotalWidth, m_options.value(Option::BodyWidth));
+    else if (watched == m_form.field(Option::ColumnsTotalWidth))
+        m_options.setValue(Option::BodyWidth, m_options.value(Option::ColumnsTotalWidth));
+    return false;
+}
+
+} // namespace stylewright

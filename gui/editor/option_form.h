@@ -1,0 +1,54 @@
+#pragma once
+// The eleven tab frames of the editor, built from the option catalogue and bound both ways to
+// the option record: an edit reaches the record at once, and every change of a value or enabled
+// flag in the record (a dependency rule, a load, a colour choice) shows in its widget. A tab's
+// fields are built the first time the tab is shown; the record holds every value meanwhile.
+
+#include "editor/option_widgets.h"
+#include "options/catalogue.h"
+
+#include <QObject>
+#include <QPointer>
+#include <array>
+
+class QPushButton;
+class QTabWidget;
+class QWidget;
+
+namespace stylewright {
+
+class OptionSet;
+
+class OptionForm : public QObject {
+    Q_OBJECT
+public:
+    // Adds one page per tab to `tabs` and builds the current tab's fields.
+    OptionForm(OptionSet &options, QTabWidget *tabs);
+
+    // The option's widget, or nullptr while its tab is not built.
+    QWidget *field(Option option) const { return m_fields[rowOf(option)]; }
+    // The option's widget, building its tab first when needed.
+    QWidget *builtField(Option option);
+    void buildTab(int tab);
+    bool isBuilt(int tab) const { return m_built[tab]; }
+
+signals:
+    // A "显示代码" button was clicked.
+    void areaButtonClicked(stylewright::Area area);
+    // The fields of a tab now exist.
+    void tabBuilt(int tab);
+
+private:
+    QWidget *makeField(const OptionDef &def, QWidget *frame);
+    void show(Option option);
+
+    OptionSet &m_options;
+    QTabWidget *m_tabs;
+    FieldLook m_look;
+    std::array<QPointer<QWidget>, kOptionCount> m_fields{}; // cleared as each widget goes
+    std::array<bool, kTabCount> m_built{};
+    int m_fieldHeight = 0;  // labels and check boxes line up with the text fields of their row
+    bool m_showing = false; // a value on its way from the record to a widget is not an edit
+};
+
+} // namespace stylewright

@@ -1,0 +1,185 @@
+#include "tools/fetcher_window.h"
+
+#include "platform/prompts.h"
+#include "tools/contact_windows.h"
+#include "tools/sheet_fetcher.h"
+#include "service/sheet_file.h"
+#include "service/sheet_text.h"
+#include "service/space_address.h"
+#include "tools/window_shape.h"
+
+#include <QDir>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+namespace stylewright {
+namespace {
+
+const QString kTitle = QStringLiteral("sheetfetch VER 2.0");
+
+// The edited text with each line ended by CR LF, as it is saved.
+QString textWithCrLf(const QPlainTextEdit *edit)
+{
+    QString text = edit->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+    text.replace(QChar::LineSeparator, QStringLiteral("\r\n"));
+    return text;
+}
+
+} // namespace
+
+FetcherWindow::FetcherWindow(const FetcherSetup &setup, Prompts &prompts, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_setup(setup), m_prompts(prompts),
+      m_fetcher(new SheetFetcher(setup.prefix, this))
+{
+    setObjectName(setup.standalone ? QStringLiteral("frmmain") : QStringLiteral("frmsheetfetch2"));
+    setWindowTitle(kTitle);
+
+    m_css = new QPlainTextEdit(this);
+    m_css->setObjectName(QStringLiteral("txtcss"));
+    m_css->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_css->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    auto *save = new QPushButton(QStringLiteral("保存CSS"), this);
+    save->setObjectName(QStringLiteral("cmdsave"));
+    save->setAutoDefault(true);
+    m_address = new QLineEdit(kExampleSpaceAddress.toString(), this);
+    m_address->setObjectName(QStringLiteral("txtblog"));
+    m_address->setCursorPosition(0);
+    m_get = new QPushButton(QStringLiteral("获取CSS"), this);
+    m_get->setObjectName(QStringLiteral("cmdget"));
+    m_get->setDefault(true);
+    m_get->setAutoDefault(true);
+
+    auto *actions = new QHBoxLayout;
+    actions->addWidget(m_address, 1);
+    actions->addWidget(m_get);
+    actions->addWidget(save);
+    if (setup.standalone) {
+        auto *about = new QLabel(QStringLiteral("关于"), this);
+        about->setObjectName(QStringLiteral("lbltxt"));
+        about->setCursor(Qt::PointingHandCursor);
+        about->setContentsMargins(6, 0, 2, 0);
+        onClick(about, [this] { showAbout(); });
+        actions->addWidget(about);
+    }
+
+    auto *body = new QVBoxLayout;
+    body->setContentsMargins(8, 6, 8, 10);
+    body->addWidget(m_css, 1);
+    body->addLayout(actions);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(makeTitleRow());
+    layout->addLayout(body, 1);
+    resize(520, 400);
+    keepCornersRounded(this, setup.cornerEllipse);
+
+    connect(m_get, &QPushButton::clicked, this, &FetcherWindow::fetch);
+    connect(save, &QPushButton::clicked, this, &FetcherWindow::save);
+    connect(m_fetcher, &SheetFetcher::fetched, this, &FetcherWindow::showFetched);
+    connect(m_fetcher, &SheetFetcher::failed, this, [this](const Failure &why) {
+        logFailure(why);
+        m_prompts.inform(kErrorTitle, kFetchFailedText);
+    });
+}
+
+FetcherWindow::~FetcherWindow()
+{
+    delete m_about;
+}
+
+QWidget *FetcherWindow::makeTitleRow()
+{
+    auto *row = new QWidget(this);
+    row->setObjectName(QStringLiteral("titleRow"));
+    row->setAutoFillBackground(true);
+    QPalette palette = row->palette();
+    palette.setColor(QPalette::Window, QColor(0x2F, 0x5D, 0x8C));
+    palette.setColor(QPalette::WindowText, Qt::white);
+    row->setPalette(palette);
+
+    auto *icon = new QLabel(row);
+    icon->setObjectName(QStringLiteral("Image1"));
+    icon->setPixmap(style()->standardIcon(QStyle::SP_DriveNetIcon).pixmap(16, 16));
+    auto *title = new QLabel(kTitle, row);
+    title->setObjectName(QStringLiteral("Label1"));
+    title->setCursor(Qt::SizeAllCursor);
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    dragWindowBy(title);
+    auto *end = new QLabel(QStringLiteral(" X"), row);
+    end->setObjectName(QStringLiteral("LBLEND"));
+    end->setFont(bold);
+    end->setCursor(Qt::PointingHandCursor);
+    onClick(end, [this] {
+        if (m_setup.standalone)
+            emit endRequested();
+        else
+            close();
+    });
+
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(10, 5, 12, 5);
+    layout->addWidget(icon);
+    layout->addWidget(title, 1);
+    layout->addWidget(end);
+    return row;
+}
+
+void FetcherWindow::fetch()
+{
+    if (m_fetcher->isBusy())
+        return;
+    const QString address = m_address->text();
+    if (!isFetchableAddress(address, m_setup.prefix)) {
+        m_prompts.inform(kErrorTitle, kFetchFailedText);
+        return;
+    }
+    m_fetcher->start(address);
+}
+
+void FetcherWindow::showFetched(const QString &sheet)
+{
+    m_css->setPlainText(splitSheetLines(sheet));
+}
+
+void FetcherWindow::save()
+{
+    const std::optional<QString> name = saveName(m_address->text(), m_setup.prefix);
+    if (!name) {
+        m_prompts.inform(kErrorTitle, kSaveRefusedText);
+        return;
+    }
+    if (!saveSheet(m_setup.programFolder, *name, textWithCrLf(m_css)).ok())
+        m_prompts.inform(kErrorTitle,
+                         u"无法保存CSS文件：" + QDir::toNativeSeparators(sheetFilePath(m_setup.programFolder, *name)));
+}
+
+void FetcherWindow::showAbout()
+{
+    if (!m_about)
+        m_about = createAboutWindow();
+    m_about->show();
+    m_about->raise();
+    m_about->activateWindow();
+}
+
+void FetcherWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        m_get->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+} // namespace stylewright

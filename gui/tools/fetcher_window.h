@@ -1,0 +1,65 @@
+#pragma once
+// The space CSS fetcher window: fetches the style sheet a space uses, shows it line by line and saves
+// it under "csscode" next to the program. Borderless, with its own title row and rounded corners.
+
+#include "service/outside_links.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace stylewright {
+
+class Prompts;
+class SheetFetcher;
+
+struct FetcherSetup {
+    QString programFolder;                        // "csscode" goes here
+    QString prefix = kSpaceHostPrefix.toString(); // scheme and host of the space server
+    int cornerEllipse = 12;                       // pixels
+    bool standalone = false;                      // the sheetfetch program: an about label, " X" ends it
+};
+
+inline const QString kFetchFailedText = QStringLiteral("请填写正确的墨檐空间地址或者检查网络是否连接！");
+inline const QString kSaveRefusedText = QStringLiteral("请填写正确的墨檐空间地址");
+
+class FetcherWindow : public QWidget {
+    Q_OBJECT
+public:
+    FetcherWindow(const FetcherSetup &setup, Prompts &prompts, QWidget *parent = nullptr);
+    ~FetcherWindow() override;
+
+    SheetFetcher &fetcher() { return *m_fetcher; }
+    // The about window of the sheetfetch program, when it is open.
+    QWidget *aboutWindow() const { return m_about; }
+
+public slots:
+    void fetch();
+    void save();
+    void showAbout();
+
+signals:
+    // " X" clicked in the sheetfetch program.
+    void endRequested();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    QWidget *makeTitleRow();
+    void showFetched(const QString &sheet);
+
+    FetcherSetup m_setup;
+    Prompts &m_prompts;
+    SheetFetcher *m_fetcher;
+    QPlainTextEdit *m_css;
+    QLineEdit *m_address;
+    QPushButton *m_get;
+    QPointer<QWidget> m_about;
+};
+
+} // namespace stylewright

@@ -1,6 +1,7 @@
 #pragma once
 // Tells the benchmark that the window is on screen and the event loop has nothing left to do,
-// then ends the program. The first paint comes after the loop first waits, so both are needed.
+// with the peak memory so far, then ends the program. The first paint comes after the loop first
+// waits, so both are needed.
 
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
@@ -17,7 +18,7 @@ public:
             if (!m_painted || m_reported)
                 return;
             m_reported = true;
-            std::fputs("ready\n", stdout);
+            std::printf("ready %ld\n", peakKiB());
             std::fflush(stdout);
             QCoreApplication::exit(0);
         });
@@ -31,6 +32,21 @@ protected:
     }
 
 private:
+    // The peak resident set (VmHWM) in KiB; 0 where /proc is missing.
+    static long peakKiB()
+    {
+        long kib = 0;
+        if (std::FILE *status = std::fopen("/proc/self/status", "r")) {
+            char line[256];
+            while (std::fgets(line, sizeof line, status)) {
+                if (std::sscanf(line, "VmHWM: %ld kB", &kib) == 1)
+                    break;
+            }
+            std::fclose(status);
+        }
+        return kib;
+    }
+
     bool m_painted = false;
     bool m_reported = false;
 };

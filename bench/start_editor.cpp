@@ -1,8 +1,10 @@
 // The stylewright program as it starts, reporting when its window is shown and idle.
 
-#include "platform/colour_dialog.h"
 #include "editor/main_window.h"
 #include "idle_report.h"
+#include "options/option_set.h"
+#include "stylewright/tool_windows.h"
+#include "system/qt_colour_dialog.h"
 #include "system/qt_platform.h"
 
 #include <QApplication>
@@ -10,10 +12,13 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    const QString folder = QCoreApplication::applicationDirPath();
     stylewright::QtPrompts prompts;
     stylewright::QtDesktop desktop;
     stylewright::QtColourDialog colourDialog;
-    stylewright::MainWindow window(QCoreApplication::applicationDirPath(), prompts, desktop, colourDialog);
+    stylewright::OptionSet options;
+    stylewright::MainWindow window(options, folder, prompts, desktop, colourDialog);
+    stylewright::installToolWindows(window.secondaryWindows(), folder, prompts, desktop);
     window.show();
     new IdleReport(&window);
     return app.exec();

@@ -8,42 +8,63 @@ namespace {
 
 using enum Option;
 
-QString albumRules(const QString &c, const QString &cv, const QString &size)
+struct AlbumOptions {
+    QString colour, visitedColour, fontSize;
+    // The bar under each album of the list.
+    QString barColour, barLineHeight;
+    bool barPictureOn;
+    QString barPicture, barPictureRepeat;
+};
+
+AlbumOptions readOptions(const OptionSet &o)
+{
+    return {.colour = colour(o, AlbumColour),
+            .visitedColour = colour(o, AlbumVisitedColour),
+            .fontSize = o.value(AlbumFontSize),
+            .barColour = colour(o, AlbumBarColour),
+            .barLineHeight = o.value(AlbumBarLineHeight),
+            .barPictureOn = o.isChecked(AlbumBarPictureOn),
+            .barPicture = o.value(AlbumBarPicture),
+            .barPictureRepeat = o.value(AlbumBarPictureRepeat)};
+}
+
+QString albumRules(const AlbumOptions &album)
 {
     return QStringList{
         QStringLiteral("#m_album div.image{text-align:center}"),
-        u"#m_album div.page {color:#" + c + u";font-size:" + size + u"px;text-align:center}",
-        u"#m_album div.page a{color:#" + c + u";font-size:" + size + u"px}",
-        u"#m_album div.page a:visited{color:#" + cv + u'}',
+        u"#m_album div.page {color:#" + album.colour + u";font-size:" + album.fontSize + u"px;text-align:center}",
+        u"#m_album div.page a{color:#" + album.colour + u";font-size:" + album.fontSize + u"px}",
+        u"#m_album div.page a:visited{color:#" + album.visitedColour + u'}',
     }
         .join(u"\r\n");
 }
 
-QString listRules(const OptionSet &o, const QString &c, const QString &cv, const QString &size)
+QString listRules(const AlbumOptions &album)
 {
-    const QString barColour = colour(o, AlbumBarColour);
-    QString bar = u"#m_albumlist div.desc{line-height:" + o.value(AlbumBarLineHeight);
-    QString separator;
-    if (o.isChecked(AlbumBarPictureOn)) {
-        // A picture bar uses the background shorthand and hides the separator instead of colouring it.
-        bar += u"px;background:url(" + o.value(AlbumBarPicture) + u") " + o.value(AlbumBarPictureRepeat);
-        separator = QStringLiteral("#m_albumlist div.line{display:none}");
+    QString bar = u"#m_albumlist div.desc{line-height:" + album.barLineHeight;
+    QString divider;
+    if (album.barPictureOn) {
+        // A picture bar uses the background shorthand and hides the divider instead of colouring it.
+        bar += u"px;background:url(" + album.barPicture + u") " + album.barPictureRepeat;
+        divider = QStringLiteral("#m_albumlist div.line{display:none}");
     } else {
-        bar += u"px;background-color:#" + barColour;
-        separator = u"#m_albumlist div.line{margin-top:10px;line-height:16px;border-top:1px solid #" + barColour + u'}';
+        bar += u"px;background-color:#" + album.barColour;
+        divider =
+            u"#m_albumlist div.line{margin-top:10px;line-height:16px;border-top:1px solid #" + album.barColour + u'}';
     }
-    bar += u";font-size:" + size + u"px;color:#" + c + u'}';
+    bar += u";font-size:" + album.fontSize + u"px;color:#" + album.colour + u'}';
+    const QString colourAndSize = u"color:#" + album.colour + u";font-size:" + album.fontSize;
     return QStringList{
         bar,
-        u"#m_albumlist div.none{padding:100px 0 100px 0;color:#" + c + u";font-size:" + size + u"px} ",
-        separator,
-        u"#m_albumlist div.tit{margin:6px 0 7px 0;color:#" + c + u";font-size:" + size + u"px}",
-        u"#m_albumlist div.tit a{color:#" + c + u";font-size:" + size + u"px}",
-        u"#m_albumlist div.tit a:visited{color:#" + cv + u'}',
-        u"#m_albumlist span.count{color:#" + c + u";font-size:" + size + u"px;font-weight:bold}",
-        u"#m_albumlist span.size{color:#" + c + u";font-size:" + size + u"px;font-family:Arial}",
-        u"#m_albumlist a.act{color:#" + c + u";font-size:" + size + u"px}",
-        u"#m_albumlist a.act:visited{color:#" + cv + u'}',
+        u"#m_albumlist div.none{padding:100px 0 100px 0;" + colourAndSize + u"px} ",
+        divider,
+        u"#m_albumlist div.tit{margin:6px 0 7px 0;" + colourAndSize + u"px}",
+        u"#m_albumlist div.tit a{" + colourAndSize + u"px}",
+        u"#m_albumlist div.tit a:visited{color:#" + album.visitedColour + u'}',
+        u"#m_albumlist span.count{" + colourAndSize + u"px;font-weight:bold}",
+        u"#m_albumlist span.size{" + colourAndSize + u"px;font-family:Arial}",
+        u"#m_albumlist a.act{" + colourAndSize + u"px}",
+        u"#m_albumlist a.act:visited{color:#" + album.visitedColour + u'}',
     }
         .join(u"\r\n");
 }
@@ -52,14 +73,12 @@ QString listRules(const OptionSet &o, const QString &c, const QString &cv, const
 
 Result<QStringList> generateAlbum(const OptionSet &o)
 {
-    const QString c = colour(o, AlbumColour);
-    const QString cv = colour(o, AlbumVisitedColour);
-    const QString size = o.value(AlbumFontSize);
+    const AlbumOptions album = readOptions(o);
     return QStringList{
         QStringLiteral("\r\n/*相册区域*/"),
-        albumRules(c, cv, size),
+        albumRules(album),
         QStringLiteral("\r\n/*相册列表*/"),
-        listRules(o, c, cv, size),
+        listRules(album),
     };
 }
 

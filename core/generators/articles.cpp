@@ -2,6 +2,7 @@
 
 #include "generators/areas.h"
 #include "generators/css_text.h"
+#include "generators/effect_fragments.h"
 #include "options/choices.h"
 
 namespace stylewright {
@@ -9,100 +10,117 @@ namespace {
 
 using enum Option;
 
-// How the body rule ends for an effect. With a picture the font size is already closed by the
-// picture part; without one the ending closes it with "px".
-QString bodyEnding(Effect effect, bool withPicture, const QString &c)
+struct ArticleOptions {
+    bool scrollOn;
+    QString scrollHeight;
+    QString titleColour, titleVisitedColour, titleFontSize;
+    bool titlePictureOn;
+    QString titlePicture, titlePictureRepeat, titlePicturePosition, titleIndent, titleLineHeight;
+    QString dateIndent;
+    QString textColour, textFontSize, textLineHeight;
+    bool textPictureOn;
+    QString textPicture, textPictureRepeat, textPicturePosition;
+    std::optional<Effect> textEffect; // nothing: the effect field names no effect and the rule is left out
+    QString textEffectColour;
+    bool dividerPictureOn;
+    QString dividerPicture, dividerRepeat, dividerLineHeight;
+    // The "more" and edit links, the divider line and the empty-list note take the category tab's look.
+    QString linkColour, linkVisitedColour, linkFontSize;
+};
+
+ArticleOptions readOptions(const OptionSet &o)
 {
-    switch (effect) {
-    case Effect::None:
-        return QStringLiteral("}");
-    case Effect::Glow:
-        return u";filter:glow(color:#" + c + u",strength=3)}";
-    case Effect::DropShadow:
-        return QStringLiteral(";Filter:DropShadow(Color=color,Offx=Offx,Offy=offy,Positive=positive)}");
-    case Effect::Blur:
-        return QStringLiteral(";filter:blur(30)}");
-    case Effect::Engrave:
-        // Without a picture the raised look is a coloured shadow instead of an engrave filter.
-        if (withPicture)
-            return QStringLiteral(";filter:progid:DXImageTransform.Microsoft.engrave(bias=0.5)}");
-        return u";filter:shadow(color:#" + c + u",strength=4)}";
-    case Effect::Emboss:
-        return QStringLiteral(";filter:progid:DXImageTransform.Microsoft.emboss(bias=0.5)}");
-    case Effect::Wave:
-        return QStringLiteral(";filter:Wave(Add=add,Freq=freq,LightStrength=strength,Phase=phase,Strength=strength)}");
-    case Effect::Mask:
-        return u";filter:Mask(color:#" + c + u")}";
-    case Effect::FlipHorizontal:
-        return QStringLiteral(";filter:FlipH}");
-    case Effect::FlipVertical:
-        return QStringLiteral(";filter:FlipV}");
-    }
-    return {};
+    return {.scrollOn = o.isChecked(ArticleScrollOn),
+            .scrollHeight = o.value(ArticleScrollHeight),
+            .titleColour = colour(o, ArticleTitleColour),
+            .titleVisitedColour = colour(o, ArticleTitleVisitedColour),
+            .titleFontSize = o.value(ArticleTitleFontSize),
+            .titlePictureOn = o.isChecked(ArticleTitlePictureOn),
+            .titlePicture = o.value(ArticleTitlePicture),
+            .titlePictureRepeat = o.value(ArticleTitlePictureRepeat),
+            .titlePicturePosition = o.value(ArticleTitlePicturePosition),
+            .titleIndent = o.value(ArticleTitleIndent),
+            .titleLineHeight = o.value(ArticleTitleLineHeight),
+            .dateIndent = o.value(ArticleDateIndent),
+            .textColour = colour(o, ArticleTextColour),
+            .textFontSize = o.value(ArticleTextFontSize),
+            .textLineHeight = o.value(ArticleTextLineHeight),
+            .textPictureOn = o.isChecked(ArticleTextPictureOn),
+            .textPicture = o.value(ArticleTextPicture),
+            .textPictureRepeat = o.value(ArticleTextPictureRepeat),
+            .textPicturePosition = o.value(ArticleTextPicturePosition),
+            .textEffect = effectNamed(o.value(ArticleTextEffect)),
+            .textEffectColour = colour(o, ArticleTextEffectColour),
+            .dividerPictureOn = o.isChecked(ArticleDividerPictureOn),
+            .dividerPicture = o.value(ArticleDividerPicture),
+            .dividerRepeat = o.value(ArticleDividerRepeat),
+            .dividerLineHeight = o.value(ArticleDividerLineHeight),
+            .linkColour = colour(o, CategoryColour),
+            .linkVisitedColour = colour(o, CategoryVisitedColour),
+            .linkFontSize = o.value(CategoryFontSize)};
 }
 
-QString bodyRule(const OptionSet &o)
+QString titleRule(const ArticleOptions &article)
 {
-    const std::optional<Effect> effect = effectNamed(o.value(ArticleTextEffect));
-    if (!effect)
+    const QString start = u"#m_blog div.tit{color:#" + article.titleColour + u";font-size:" + article.titleFontSize;
+    if (!article.titlePictureOn)
+        return start + u"px;font-weight:bold}";
+    return start + u"px;text-indent:" + article.titleIndent + u"px;line-height:" + article.titleLineHeight +
+           u"px;background:url(" + article.titlePicture + u");background-repeat:" + article.titlePictureRepeat +
+           u";background-position:" + article.titlePicturePosition + u'}';
+}
+
+QString textRule(const ArticleOptions &article)
+{
+    if (!article.textEffect)
         return {};
-    const QString head = u"#m_blog div.cnt{color:#" + colour(o, ArticleTextColour) + u";line-height:" +
-                         o.value(ArticleTextLineHeight) + u"px;font-size:" + o.value(ArticleTextFontSize);
-    const QString c = colour(o, ArticleTextEffectColour);
-    if (!o.isChecked(ArticleTextPictureOn))
-        return head + u"px" + bodyEnding(*effect, false, c);
-    return head + u"px;background:url(" + o.value(ArticleTextPicture) + u");background-repeat:" +
-           o.value(ArticleTextPictureRepeat) + u";background-position:" + o.value(ArticleTextPicturePosition) +
-           bodyEnding(*effect, true, c);
-}
-
-QString titleRule(const OptionSet &o, const QString &titleColour, const QString &titleSize)
-{
-    if (!o.isChecked(ArticleTitlePictureOn))
-        return u"#m_blog div.tit{color:#" + titleColour + u";font-size:" + titleSize + u"px;font-weight:bold}";
-    return u"#m_blog div.tit{color:#" + titleColour + u";font-size:" + titleSize + u"px;text-indent:" +
-           o.value(ArticleTitleIndent) + u"px;line-height:" + o.value(ArticleTitleLineHeight) + u"px;background:url(" +
-           o.value(ArticleTitlePicture) + u");background-repeat:" + o.value(ArticleTitlePictureRepeat) +
-           u";background-position:" + o.value(ArticleTitlePicturePosition) + u'}';
-}
-
-QString separatorRule(const OptionSet &o, const QString &linkColour)
-{
-    if (o.isChecked(ArticleDividerPictureOn)) {
-        return u"#m_blog div.line{background:url(" + o.value(ArticleDividerPicture) + u");background-repeat:" +
-               o.value(ArticleDividerRepeat) + u";line-height:" + o.value(ArticleDividerLineHeight) + u"px}";
+    QString rule = u"#m_blog div.cnt{color:#" + article.textColour + u";line-height:" + article.textLineHeight +
+                   u"px;font-size:" + article.textFontSize + u"px";
+    if (article.textPictureOn) {
+        rule += u";background:url(" + article.textPicture + u");background-repeat:" + article.textPictureRepeat +
+                u";background-position:" + article.textPicturePosition;
     }
-    return u"#m_blog div.line{line-height:" + o.value(ArticleDividerLineHeight) + u"px;border-top:1px solid #" +
-           linkColour + u'}';
+    return rule + articleEffectFilter(*article.textEffect, article.textEffectColour, article.textPictureOn) + u'}';
+}
+
+QString dividerRule(const ArticleOptions &article)
+{
+    if (article.dividerPictureOn) {
+        return u"#m_blog div.line{background:url(" + article.dividerPicture + u");background-repeat:" +
+               article.dividerRepeat + u";line-height:" + article.dividerLineHeight + u"px}";
+    }
+    return u"#m_blog div.line{line-height:" + article.dividerLineHeight + u"px;border-top:1px solid #" +
+           article.linkColour + u'}';
 }
 
 } // namespace
 
 Result<QStringList> generateArticles(const OptionSet &o)
 {
-    const QString titleColour = colour(o, ArticleTitleColour);
-    const QString titleSize = o.value(ArticleTitleFontSize);
-    const QString linkColour = colour(o, CategoryColour);
-    const QString linkVisited = colour(o, CategoryVisitedColour);
-    const QString linkSize = o.value(CategoryFontSize);
-
+    const ArticleOptions article = readOptions(o);
+    // The declarations every link-styled rule ends with.
+    const QString linkLook = u"color:#" + article.linkColour + u";font-size:" + article.linkFontSize + u"px}";
     QString scroll;
-    if (o.isChecked(ArticleScrollOn))
-        scroll = u"#m_blog{overflow-y:auto;height:" + o.value(ArticleScrollHeight) + u"px}";
+    if (article.scrollOn)
+        scroll = u"#m_blog{overflow-y:auto;height:" + article.scrollHeight + u"px}";
 
-    return QStringList{
-        QStringLiteral("\r\n/*文章区域*/"),
-        scroll + u"\r\n" + titleRule(o, titleColour, titleSize) + u"\r\n" + u"#m_blog div.tit a{color:#" + titleColour +
-            u";font-size:" + titleSize + u"px;font-weight:bold}\r\n" + u"#m_blog div.tit a:visited{color:#" +
-            colour(o, ArticleTitleVisitedColour) + u"}\r\n" + u"#m_blog div.date{margin:5px 0 8px " +
-            o.value(ArticleDateIndent) + u"px;color:#" + titleColour + u"}\r\n" + bodyRule(o) + u"\r\n" +
-            u"#m_blog div.more{color:#" + linkColour + u";font-size:" + linkSize +
-            u"px}\r\n#m_blog div.more a:visited{color:#" + linkVisited + u"}\r\n" + u"#m_blog div.opt{color:#" +
-            linkColour + u";font-size:" + linkSize + u"px}\r\n" + u"#m_blog div.opt a{color:#" + linkColour +
-            u";font-size:" + linkSize + u"px}\r\n" + u"#m_blog div.opt a:visited{color:#" + linkVisited + u"}\r\n" +
-            separatorRule(o, linkColour) + u"\r\n" + u"#m_blog div.none{padding:100px 0 100px 0;color:#" + linkColour +
-            u";font-size:" + linkSize + u"px}",
+    const QStringList rules{
+        scroll,
+        titleRule(article),
+        u"#m_blog div.tit a{color:#" + article.titleColour + u";font-size:" + article.titleFontSize +
+            u"px;font-weight:bold}",
+        u"#m_blog div.tit a:visited{color:#" + article.titleVisitedColour + u'}',
+        u"#m_blog div.date{margin:5px 0 8px " + article.dateIndent + u"px;color:#" + article.titleColour + u'}',
+        textRule(article),
+        u"#m_blog div.more{" + linkLook,
+        u"#m_blog div.more a:visited{color:#" + article.linkVisitedColour + u'}',
+        u"#m_blog div.opt{" + linkLook,
+        u"#m_blog div.opt a{" + linkLook,
+        u"#m_blog div.opt a:visited{color:#" + article.linkVisitedColour + u'}',
+        dividerRule(article),
+        u"#m_blog div.none{padding:100px 0 100px 0;" + linkLook,
     };
+    return QStringList{QStringLiteral("\r\n/*文章区域*/"), rules.join(u"\r\n")};
 }
 
 } // namespace stylewright

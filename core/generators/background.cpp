@@ -2,98 +2,145 @@
 
 #include "generators/areas.h"
 #include "generators/css_text.h"
+#include "options/choices.h"
 
 namespace stylewright {
 namespace {
 
 using enum Option;
 
-QString bodyRule(const OptionSet &o)
-{
-    const QString c = colour(o, PageBackgroundColour);
-    const QString cursor = o.value(Cursor);
-    const bool cursorOn = o.isChecked(CursorOn);
-    const bool cursorIsUrl = cursor.startsWith(u"http"); // case-sensitive, as the service expects
+struct BackgroundOptions {
+    QString colour; // the page's, and the main area's behind its picture
+    bool pictureOn;
+    QString picture, pictureRepeat, picturePosition;
+    bool pictureFixed;
+    bool cursorOn;
+    QString cursor; // a cursor name or a picture address
+    bool widthOn;
+    QString width;
+    QString mainAlignment; // the CSS value, without the item's label
+    bool mainTransparencyOn;
+    QString mainTransparency;
+    bool mainPictureOn;
+    QString mainPicture, mainPictureRepeat, mainPicturePosition;
+    bool mainScrollOn;
+    QString mainScrollTop, mainScrollLeft, mainScrollWidth, mainScrollHeight;
+    std::optional<Columns> columns; // nothing for a text that names no layout
+    QString columnsWidth, firstColumnWidth, secondColumnWidth, thirdColumnWidth;
+};
 
-    if (!o.isChecked(PagePictureOn)) {
-        if (!cursorOn)
-            return u"body{background-color:#" + c + u'}';
-        if (cursorIsUrl)
-            return u"body{background-color:#" + c + u";CURSOR:url('" + cursor + u"')} ";
-        return u"body{background-color:#" + c + u";CURSOR:" + cursor + u'}';
+BackgroundOptions readOptions(const OptionSet &o)
+{
+    return {.colour = colour(o, PageBackgroundColour),
+            .pictureOn = o.isChecked(PagePictureOn),
+            .picture = o.value(PagePicture),
+            .pictureRepeat = o.value(PagePictureRepeat),
+            .picturePosition = o.value(PagePicturePosition),
+            .pictureFixed = o.isChecked(PageBackgroundFixed),
+            .cursorOn = o.isChecked(CursorOn),
+            .cursor = o.value(Cursor),
+            .widthOn = o.isChecked(BodyWidthOn),
+            .width = o.value(BodyWidth),
+            .mainAlignment = o.value(MainAlignment).mid(kMainAlignmentLabel.size()),
+            .mainTransparencyOn = o.isChecked(MainTransparencyOn),
+            .mainTransparency = o.value(MainTransparency),
+            .mainPictureOn = o.isChecked(MainPictureOn),
+            .mainPicture = o.value(MainPicture),
+            .mainPictureRepeat = o.value(MainPictureRepeat),
+            .mainPicturePosition = o.value(MainPicturePosition),
+            .mainScrollOn = o.isChecked(MainScrollOn),
+            .mainScrollTop = o.value(MainScrollTop),
+            .mainScrollLeft = o.value(MainScrollLeft),
+            .mainScrollWidth = o.value(MainScrollWidth),
+            .mainScrollHeight = o.value(MainScrollHeight),
+            .columns = columnsNamed(o.value(ColumnLayout)),
+            .columnsWidth = o.value(ColumnsTotalWidth),
+            .firstColumnWidth = o.value(FirstColumnWidth),
+            .secondColumnWidth = o.value(SecondColumnWidth),
+            .thirdColumnWidth = o.value(ThirdColumnWidth)};
+}
+
+QString bodyRule(const BackgroundOptions &page)
+{
+    const bool cursorIsAddress = page.cursor.startsWith(u"http"); // case-sensitive, as the service expects
+    if (!page.pictureOn) {
+        if (!page.cursorOn)
+            return u"body{background-color:#" + page.colour + u'}';
+        if (cursorIsAddress)
+            return u"body{background-color:#" + page.colour + u";CURSOR:url('" + page.cursor + u"')} ";
+        return u"body{background-color:#" + page.colour + u";CURSOR:" + page.cursor + u'}';
     }
-    const QString picture = u"body{background:url(" + o.value(PagePicture) + u") #" + c + u";background-repeat:" +
-                            o.value(PagePictureRepeat) + u";background-position:" + o.value(PagePicturePosition) +
+    const QString picture = u"body{background:url(" + page.picture + u") #" + page.colour + u";background-repeat:" +
+                            page.pictureRepeat + u";background-position:" + page.picturePosition +
                             u";background-attachment:fixed";
-    if (!cursorOn)
+    if (!page.cursorOn)
         return picture + u'}';
-    if (!cursorIsUrl)
-        return picture + u";CURSOR:" + cursor + u'}';
+    if (!cursorIsAddress)
+        return picture + u";CURSOR:" + page.cursor + u'}';
     // Only the picture variant without "固定背景" closes the cursor rule without a trailing blank.
-    return picture + u";CURSOR:url('" + cursor + (o.isChecked(PageBackgroundFixed) ? u"')} " : u"')}");
+    return picture + u";CURSOR:url('" + page.cursor + (page.pictureFixed ? u"')} " : u"')}");
 }
 
-QString widthRule(const OptionSet &o)
+QString widthRule(const BackgroundOptions &page)
 {
-    return o.isChecked(BodyWidthOn) ? u"#main{width:" + o.value(BodyWidth) + u"px!important}" : QString();
+    return page.widthOn ? u"#main{width:" + page.width + u"px!important}" : QString();
 }
 
-QString mainAreaRule(const OptionSet &o)
+QString mainAreaRule(const BackgroundOptions &page)
 {
-    const QString start = u".stage{text-align:" + o.value(MainAlignment).mid(4); // after the label "主体位置"
-    const QString c = colour(o, PageBackgroundColour);
-    const QString placement = u"position:absolute;top:" + o.value(MainScrollTop) + u"px!important; left:" +
-                              o.value(MainScrollLeft) + u"px!important;width:" + o.value(MainScrollWidth) +
-                              u"px!important;height:" + o.value(MainScrollHeight) + u"px!important;overflow:auto}";
-    const bool scroll = o.isChecked(MainScrollOn);
-    const bool transparent = o.isChecked(MainTransparencyOn);
-    const bool picture = o.isChecked(MainPictureOn);
-
-    if (transparent) {
-        if (scroll)
+    const QString start = u".stage{text-align:" + page.mainAlignment;
+    const QString placement = u"position:absolute;top:" + page.mainScrollTop + u"px!important; left:" +
+                              page.mainScrollLeft + u"px!important;width:" + page.mainScrollWidth +
+                              u"px!important;height:" + page.mainScrollHeight + u"px!important;overflow:auto}";
+    if (page.mainTransparencyOn) {
+        if (page.mainScrollOn)
             return start + u";background:transparent;" + placement;
-        return start + u";background-color:#" + c + u";filter:alpha(opacity=" + o.value(MainTransparency) + u")}";
+        return start + u";background-color:#" + page.colour + u";filter:alpha(opacity=" + page.mainTransparency + u")}";
     }
-    if (picture) {
-        const QString withPicture = start + u";background:url(" + o.value(MainPicture) + u") #" + c +
-                                    u";background-repeat:" + o.value(MainPictureRepeat);
-        if (scroll)
+    if (page.mainPictureOn) {
+        const QString withPicture = start + u";background:url(" + page.mainPicture + u") #" + page.colour +
+                                    u";background-repeat:" + page.mainPictureRepeat;
+        if (page.mainScrollOn)
             return withPicture + u';' + placement; // the placement takes the position's place
-        return withPicture + u";background-position:" + o.value(MainPicturePosition) + u'}';
+        return withPicture + u";background-position:" + page.mainPicturePosition + u'}';
     }
-    if (scroll)
-        return start + u";background-color:#" + c + u';' + placement;
-    return start + u";background-color:#" + c + u'}';
+    if (page.mainScrollOn)
+        return start + u";background-color:#" + page.colour + u';' + placement;
+    return start + u";background-color:#" + page.colour + u'}';
 }
 
-QString columnRules(const OptionSet &o)
+QString columnRules(const BackgroundOptions &page)
 {
-    const QString layout = o.value(ColumnLayout);
-    const QString total = u"#layout{width:" + o.value(ColumnsTotalWidth) + u"px}\r\n";
-    const QString first = o.value(FirstColumnWidth);
-    const QString second = o.value(SecondColumnWidth);
-    if (layout == u"分两栏") {
-        return total + u"#layout td.c2t1{width:" + first + u"px}\r\n#layout td.c2t2{display:none}\r\n" +
-               u"#layout td.c2t3{width:" + second + u"px}";
+    // "默认分栏" and any text that names no layout keep the service's own columns.
+    if (!page.columns || *page.columns == Columns::ServiceDefault)
+        return {};
+    const QString total = u"#layout{width:" + page.columnsWidth + u"px}\r\n";
+    switch (*page.columns) {
+    case Columns::Two:
+        return total + u"#layout td.c2t1{width:" + page.firstColumnWidth +
+               u"px}\r\n#layout td.c2t2{display:none}\r\n#layout td.c2t3{width:" + page.secondColumnWidth + u"px}";
+    case Columns::Three:
+        return total + u"#layout td.c2t1{width:" + page.firstColumnWidth + u"px}\r\n#layout td.c2t2{width:" +
+               page.secondColumnWidth + u"px}\r\n#layout td.c2t3{width:" + page.thirdColumnWidth + u"px}";
+    case Columns::Single:
+        return total + u"#layout td.c2t1{width:" + page.columnsWidth +
+               u"px}\r\n#layout td.c2t2{display:none}\r\n#layout td.c2t3{display:none}";
+    case Columns::ServiceDefault:
+        break;
     }
-    if (layout == u"分三栏") {
-        return total + u"#layout td.c2t1{width:" + first + u"px}\r\n#layout td.c2t2{width:" + second + u"px}\r\n" +
-               u"#layout td.c2t3{width:" + o.value(ThirdColumnWidth) + u"px}";
-    }
-    if (layout == u"单栏(不分)") {
-        return total + u"#layout td.c2t1{width:" + o.value(ColumnsTotalWidth) + u"px}\r\n" +
-               u"#layout td.c2t2{display:none}\r\n#layout td.c2t3{display:none}";
-    }
-    return {}; // "默认分栏" and any other text keep the service's columns
+    return {};
 }
 
 } // namespace
 
 Result<QStringList> generateBackground(const OptionSet &o)
 {
+    const BackgroundOptions page = readOptions(o);
     return QStringList{
-        QStringLiteral("/*背景区域*/"),         bodyRule(o),     QStringLiteral("\r\n/*空间宽度*/"), widthRule(o),
-        QStringLiteral("\r\n/*主体区域背景*/"), mainAreaRule(o), QStringLiteral("\r\n/*分栏设置*/"), columnRules(o),
+        QStringLiteral("/*背景区域*/"),         bodyRule(page),
+        QStringLiteral("\r\n/*空间宽度*/"),     widthRule(page),
+        QStringLiteral("\r\n/*主体区域背景*/"), mainAreaRule(page),
+        QStringLiteral("\r\n/*分栏设置*/"),     columnRules(page),
     };
 }
 

@@ -10,55 +10,61 @@ using enum Option;
 
 // The options both modules share, read once.
 struct ItemStyle {
-    bool scroll;
+    bool scrollOn;
     QString scrollHeight;
-    QString colour, visited, size;
-    bool picture;
-    QString pictureUrl, pictureRepeat, picturePosition;
-    bool separatorPicture;
-    QString separatorHeight, separatorUrl, separatorRepeat;
+    QString colour, visitedColour, fontSize;
+    bool pictureOn;
+    QString picture, pictureRepeat, picturePosition;
+    bool dividerPictureOn;
+    QString dividerLineHeight, dividerPicture, dividerRepeat;
 };
 
 ItemStyle readStyle(const OptionSet &o)
 {
-    return {.scroll = o.isChecked(CategoryScrollOn),
+    return {.scrollOn = o.isChecked(CategoryScrollOn),
             .scrollHeight = o.value(CategoryScrollHeight),
             .colour = colour(o, CategoryColour),
-            .visited = colour(o, CategoryVisitedColour),
-            .size = o.value(CategoryFontSize),
-            .picture = o.isChecked(CategoryPictureOn),
-            .pictureUrl = o.value(CategoryPicture),
+            .visitedColour = colour(o, CategoryVisitedColour),
+            .fontSize = o.value(CategoryFontSize),
+            .pictureOn = o.isChecked(CategoryPictureOn),
+            .picture = o.value(CategoryPicture),
             .pictureRepeat = o.value(CategoryPictureRepeat),
             .picturePosition = o.value(CategoryPicturePosition),
-            .separatorPicture = o.isChecked(CategoryDividerPictureOn),
-            .separatorHeight = o.value(CategoryDividerLineHeight),
-            .separatorUrl = o.value(CategoryDividerPicture),
-            .separatorRepeat = o.value(CategoryDividerRepeat)};
+            .dividerPictureOn = o.isChecked(CategoryDividerPictureOn),
+            .dividerLineHeight = o.value(CategoryDividerLineHeight),
+            .dividerPicture = o.value(CategoryDividerPicture),
+            .dividerRepeat = o.value(CategoryDividerRepeat)};
 }
 
-// The five rules of one module, joined with CR LF; m is the module's selector.
-QString moduleRules(QStringView m, const ItemStyle &s)
+// The five rules of one module, joined with CR LF; an empty first line without a scroll bar.
+QString moduleRules(QStringView module, const ItemStyle &style)
 {
-    QString out;
-    if (s.scroll)
-        out = m + u"{overflow-y:auto;height:" + s.scrollHeight + u"px}";
-    out += u"\r\n" + m + u" div.item{color:#" + s.colour + u";font-size:" + s.size;
-    if (s.picture) {
-        out += u"px;background:url(" + s.pictureUrl + u");background-repeat:" + s.pictureRepeat +
-               u";background-position:" + s.picturePosition + u'}';
+    QString scroll;
+    if (style.scrollOn)
+        scroll = module + u"{overflow-y:auto;height:" + style.scrollHeight + u"px}";
+    QString item = module + u" div.item{color:#" + style.colour + u";font-size:" + style.fontSize;
+    if (style.pictureOn) {
+        item += u"px;background:url(" + style.picture + u");background-repeat:" + style.pictureRepeat +
+                u";background-position:" + style.picturePosition + u'}';
     } else {
-        out += u"px}";
+        item += u"px}";
     }
-    out += u"\r\n" + m + u" div.item a{color:#" + s.colour + u";font-size:" + s.size + u"px}\r\n" + m +
-           u" div.item a:visited{color:#" + s.visited + u"}\r\n";
-    if (s.separatorPicture) {
-        out += m + u" div.line{line-height:" + s.separatorHeight + u"px;background:url(" + s.separatorUrl +
-               u");background-repeat:" + s.separatorRepeat + u'}';
+    QString divider;
+    if (style.dividerPictureOn) {
+        divider = module + u" div.line{line-height:" + style.dividerLineHeight + u"px;background:url(" +
+                  style.dividerPicture + u");background-repeat:" + style.dividerRepeat + u'}';
     } else {
-        out += m + u" div.line{margin-top:5px;line-height:" + s.separatorHeight + u"px;border-top:1px solid #" +
-               s.colour + u'}';
+        divider = module + u" div.line{margin-top:5px;line-height:" + style.dividerLineHeight +
+                  u"px;border-top:1px solid #" + style.colour + u'}';
     }
-    return out;
+    return QStringList{
+        scroll,
+        item,
+        module + u" div.item a{color:#" + style.colour + u";font-size:" + style.fontSize + u"px}",
+        module + u" div.item a:visited{color:#" + style.visitedColour + u'}',
+        divider,
+    }
+        .join(u"\r\n");
 }
 
 } // namespace

@@ -8,99 +8,120 @@ namespace {
 
 using enum Option;
 
-struct Look {
-    QString c;     // text colour
-    QString cv;    // visited and hovered links
-    QString size;  // font size as typed
-    QString title; // font size plus 2
+struct CommentOptions {
+    QString colour;          // text, links and divider lines
+    QString visitedColour;   // visited and hovered links
+    QString fontSize;        // as typed
+    QString titleSize;       // font + 2: the headings of the comment list, the send form and the board
+    QString titleLineHeight; // the article tab's title line height, which the comment list's heading shares
+    QString lineHeight;      // of the latest-comments divider
+    bool dividerPictureOn;
+    QString dividerPicture, dividerRepeat, dividerPosition;
+    bool boxPictureOn; // behind the comment text box
+    QString boxPicture, boxPictureRepeat, boxPicturePosition;
 };
 
-// The separator picture shared by the message board and the latest-comments module.
-QString separatorPicture(const OptionSet &o)
+Result<CommentOptions> readOptions(const OptionSet &o)
 {
-    return o.value(CommentLineHeight) + u"px;background:url(" + o.value(CommentDividerPicture) +
-           u");background-repeat:" + o.value(CommentDividerRepeat) + u";background-position:" +
-           o.value(CommentDividerPosition) + u'}';
+    const QString fontSize = o.value(CommentFontSize);
+    const std::optional<QString> titleSize = addToDecimal(fontSize, 2);
+    if (!titleSize)
+        return notANumber(u"留言评论字体大小", fontSize);
+    return CommentOptions{.colour = colour(o, CommentColour),
+                          .visitedColour = colour(o, CommentVisitedColour),
+                          .fontSize = fontSize,
+                          .titleSize = *titleSize,
+                          .titleLineHeight = o.value(ArticleTitleLineHeight),
+                          .lineHeight = o.value(CommentLineHeight),
+                          .dividerPictureOn = o.isChecked(CommentDividerPictureOn),
+                          .dividerPicture = o.value(CommentDividerPicture),
+                          .dividerRepeat = o.value(CommentDividerRepeat),
+                          .dividerPosition = o.value(CommentDividerPosition),
+                          .boxPictureOn = o.isChecked(CommentBoxPictureOn),
+                          .boxPicture = o.value(CommentBoxPicture),
+                          .boxPictureRepeat = o.value(CommentBoxPictureRepeat),
+                          .boxPicturePosition = o.value(CommentBoxPicturePosition)};
 }
 
-QString commentRules(const OptionSet &o, const Look &k)
+QString commentRules(const CommentOptions &look)
 {
     QString textBox;
-    if (o.isChecked(CommentBoxPictureOn)) {
-        textBox = u"#spBlogCmtText{background:url(" + o.value(CommentBoxPicture) + u");background-repeat:" +
-                  o.value(CommentBoxPictureRepeat) + u";background-position:" + o.value(CommentBoxPicturePosition) +
-                  u'}';
+    if (look.boxPictureOn) {
+        textBox = u"#spBlogCmtText{background:url(" + look.boxPicture + u");background-repeat:" +
+                  look.boxPictureRepeat + u";background-position:" + look.boxPicturePosition + u'}';
     }
     return QStringList{
-        u"#m_comment div.item{color:#" + k.c + u";font-size:" + k.size + u"px}",
-        u"#m_comment div.item a{color:#" + k.c + u";font-size:" + k.size + u"px} ",
-        u"#m_comment div.item a:visited{color:#" + k.cv + u'}',
-        u"#m_comment div.item a.cnt{color:#" + k.c + u";font-size:" + k.size + u"px;text-decoration:none}",
-        u"#m_comment div.item a.cnt:visited{color:#" + k.cv + u";text-decoration:none}",
-        u"#m_comment div.item a.cnt:hover{color:#" + k.cv + u";text-decoration:underline}",
+        u"#m_comment div.item{color:#" + look.colour + u";font-size:" + look.fontSize + u"px}",
+        u"#m_comment div.item a{color:#" + look.colour + u";font-size:" + look.fontSize + u"px} ",
+        u"#m_comment div.item a:visited{color:#" + look.visitedColour + u'}',
+        u"#m_comment div.item a.cnt{color:#" + look.colour + u";font-size:" + look.fontSize +
+            u"px;text-decoration:none}",
+        u"#m_comment div.item a.cnt:visited{color:#" + look.visitedColour + u";text-decoration:none}",
+        u"#m_comment div.item a.cnt:hover{color:#" + look.visitedColour + u";text-decoration:underline}",
         QStringLiteral("#in_comment{width:710px}"),
-        u"#in_comment div.tit{color:#" + k.c + u";font-size:" + k.title + u"px;font-weight:bold;line-height:" +
-            o.value(ArticleTitleLineHeight) + u"px}",
-        u"#in_comment div.user a{color:#" + k.c + u";font-size:" + k.size + u"px;line-height:" + k.size + u"px}",
-        u"#in_comment div.user a:visited{color:#" + k.cv + u'}',
-        u"#in_comment div.user span.date{color:#" + k.c + u";font-size:" + k.size + u"px}",
-        u"#in_comment div.desc{color:#" + k.c + u";font-size:" + k.size + u"px}",
-        u"#in_send div.tit{margin:10px 0 10px 0;color:#" + k.c + u";font-size:" + k.title + u"px;font-weight:bold}",
+        u"#in_comment div.tit{color:#" + look.colour + u";font-size:" + look.titleSize +
+            u"px;font-weight:bold;line-height:" + look.titleLineHeight + u"px}",
+        u"#in_comment div.user a{color:#" + look.colour + u";font-size:" + look.fontSize + u"px;line-height:" +
+            look.fontSize + u"px}",
+        u"#in_comment div.user a:visited{color:#" + look.visitedColour + u'}',
+        u"#in_comment div.user span.date{color:#" + look.colour + u";font-size:" + look.fontSize + u"px}",
+        u"#in_comment div.desc{color:#" + look.colour + u";font-size:" + look.fontSize + u"px}",
+        u"#in_send div.tit{margin:10px 0 10px 0;color:#" + look.colour + u";font-size:" + look.titleSize +
+            u"px;font-weight:bold}",
         textBox,
     }
         .join(u"\r\n");
 }
 
-QString messageBoardRules(const OptionSet &o, const Look &k)
+// The divider lines of the message board and of the latest-comments module.
+QStringList dividerRules(const CommentOptions &look)
 {
-    const bool picture = o.isChecked(CommentDividerPictureOn);
-    QString boardLine;
-    QString latestLine;
-    if (picture) {
-        const QString separator = separatorPicture(o);
-        boardLine = u"#in_msg div.line{line-height:" + separator;
-        latestLine = u"#m_comment div.line{line-height:" + separator;
-    } else {
-        // The board's line keeps its own 17px; only the latest-comments line follows the option.
-        boardLine = u"#in_msg div.line{margin-top:17px;line-height:17px;border-top:1px solid #" + k.c + u'}';
-        latestLine = u"#m_comment div.line{line-height:" + o.value(CommentLineHeight) + u"px;border-top:1px solid #" +
-                     k.c + u'}';
+    if (look.dividerPictureOn) {
+        const QString picture = look.lineHeight + u"px;background:url(" + look.dividerPicture +
+                                u");background-repeat:" + look.dividerRepeat + u";background-position:" +
+                                look.dividerPosition + u'}';
+        return {u"#in_msg div.line{line-height:" + picture, u"#m_comment div.line{line-height:" + picture};
     }
-    return QStringList{
-        u"#in_msg div.tit{margin-bottom:12px;color:#" + k.c + u";font-size:" + k.title + u"px;font-weight:bold}",
+    // The board's line keeps its own 17px; only the latest-comments line follows the option.
+    return {u"#in_msg div.line{margin-top:17px;line-height:17px;border-top:1px solid #" + look.colour + u'}',
+            u"#m_comment div.line{line-height:" + look.lineHeight + u"px;border-top:1px solid #" + look.colour + u'}'};
+}
+
+QString messageBoardRules(const CommentOptions &look)
+{
+    QStringList rules{
+        u"#in_msg div.tit{margin-bottom:12px;color:#" + look.colour + u";font-size:" + look.titleSize +
+            u"px;font-weight:bold}",
         QStringLiteral("#in_msg a{}"),
         QStringLiteral("#in_msg a:hover{}"),
-        u"#in_msg .item td.index{width:40px;color:#" + k.c + u";font-size:" + k.size + u"px}",
-        u"#in_msg .item div.user{width:150px;color:#" + k.c + u'}',
-        u"#in_msg .item div.user a{color:#" + k.c + u";font-size:" + k.size + u"px}",
-        u"#in_msg .item div.user a:visited{color:#" + k.cv + u'}',
-        u"#in_msg .item div.user a:hover{color:#" + k.cv + u'}',
+        u"#in_msg .item td.index{width:40px;color:#" + look.colour + u";font-size:" + look.fontSize + u"px}",
+        u"#in_msg .item div.user{width:150px;color:#" + look.colour + u'}',
+        u"#in_msg .item div.user a{color:#" + look.colour + u";font-size:" + look.fontSize + u"px}",
+        u"#in_msg .item div.user a:visited{color:#" + look.visitedColour + u'}',
+        u"#in_msg .item div.user a:hover{color:#" + look.visitedColour + u'}',
         QStringLiteral("#in_msg .item div.user img{margin-bottom:5px}"),
-        u"#in_msg .item td.cnt a{color:#" + k.c + u";font-size:" + k.size + u"px}",
-        u"#in_msg .item td.cnt a:visited{color:#" + k.cv + u'}',
-        u"#in_msg .item td.cnt a:hover{color:#" + k.cv + u'}',
-        u"#in_msg span.date{color:#" + k.c + u";font-size:" + k.size + u"px}",
-        u"#in_msg div.desc{margin-top:5px;color:#" + k.c + u";font-size:" + k.size + u"px}",
-        boardLine,
-        latestLine,
-    }
-        .join(u"\r\n");
+        u"#in_msg .item td.cnt a{color:#" + look.colour + u";font-size:" + look.fontSize + u"px}",
+        u"#in_msg .item td.cnt a:visited{color:#" + look.visitedColour + u'}',
+        u"#in_msg .item td.cnt a:hover{color:#" + look.visitedColour + u'}',
+        u"#in_msg span.date{color:#" + look.colour + u";font-size:" + look.fontSize + u"px}",
+        u"#in_msg div.desc{margin-top:5px;color:#" + look.colour + u";font-size:" + look.fontSize + u"px}",
+    };
+    rules += dividerRules(look);
+    return rules.join(u"\r\n");
 }
 
 } // namespace
 
 Result<QStringList> generateComments(const OptionSet &o)
 {
-    const QString size = o.value(CommentFontSize);
-    const std::optional<QString> title = addToDecimal(size, 2);
-    if (!title)
-        return notANumber(u"留言评论字体大小", size);
-    const Look look{colour(o, CommentColour), colour(o, CommentVisitedColour), size, *title};
+    const Result<CommentOptions> look = readOptions(o);
+    if (!look)
+        return look.failure();
     return QStringList{
         QStringLiteral("\r\n/*最新评论*/"),
-        commentRules(o, look),
+        commentRules(*look),
         QStringLiteral("\r\n/*留言板*/"),
-        messageBoardRules(o, look),
+        messageBoardRules(*look),
     };
 }
 

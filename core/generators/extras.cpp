@@ -3,172 +3,211 @@
 
 #include "generators/areas.h"
 #include "generators/css_text.h"
+#include "options/choices.h"
 
 namespace stylewright {
 namespace {
 
 using enum Option;
 
-struct Look {
-    QString c;     // text, link and border colour
-    QString cv;    // visited and hovered links
-    QString size;  // font size as typed
-    QString plus2; // size + 2
-    QString plus5; // size + 5
+struct ExtrasOptions {
+    QString colour;           // text, links and borders
+    QString visitedColour;    // visited and hovered links
+    QString fontSize;         // as typed
+    QString lineHeight;       // font + 2: the page numbers and the settings module's divider
+    QString moduleLineHeight; // font + 5: the text of the small system modules
+    bool dividerPictureOn;    // the footer strip's divider
+    QString dividerPicture, dividerLineHeight, dividerRepeat, dividerPosition;
+    QString visitCountAlignment, pageNumberAlignment;
+    std::optional<PlayerLook> playerLook; // nothing for a text that names no look
+    bool pictureFilterOn;
+    QString pictureFilterStyle; // the last character of the chosen filter
+    QString searchColour, searchButtonColour;
+    bool searchPictureOn;
+    QString searchPicture;
+    QString petSize; // pixels, kHiddenPet or kDefaultPetSize
 };
 
-QString stripRules(const OptionSet &o, const Look &k)
+Result<ExtrasOptions> readOptions(const OptionSet &o)
 {
-    QString separator;
-    if (o.isChecked(ExtrasDividerPictureOn)) {
-        separator = u"#comm_info div.line{line-height:" + o.value(ExtrasDividerLineHeight) + u"px;background:url(" +
-                    o.value(ExtrasDividerPicture) + u");background-repeat:" + o.value(ExtrasDividerRepeat) +
-                    u";background-position:" + o.value(ExtrasDividerPosition) + u'}';
+    const QString fontSize = o.value(ExtrasFontSize);
+    const std::optional<QString> lineHeight = addToDecimal(fontSize, 2);
+    const std::optional<QString> moduleLineHeight = addToDecimal(fontSize, 5);
+    if (!lineHeight || !moduleLineHeight)
+        return notANumber(u"综合设置字体大小", fontSize);
+    return ExtrasOptions{.colour = colour(o, ExtrasColour),
+                         .visitedColour = colour(o, ExtrasVisitedColour),
+                         .fontSize = fontSize,
+                         .lineHeight = *lineHeight,
+                         .moduleLineHeight = *moduleLineHeight,
+                         .dividerPictureOn = o.isChecked(ExtrasDividerPictureOn),
+                         .dividerPicture = o.value(ExtrasDividerPicture),
+                         .dividerLineHeight = o.value(ExtrasDividerLineHeight),
+                         .dividerRepeat = o.value(ExtrasDividerRepeat),
+                         .dividerPosition = o.value(ExtrasDividerPosition),
+                         .visitCountAlignment = o.value(VisitCountAlignment),
+                         .pageNumberAlignment = o.value(PageNumberAlignment),
+                         .playerLook = playerLookNamed(o.value(PlayerStyle)),
+                         .pictureFilterOn = o.isChecked(PictureFilterOn),
+                         .pictureFilterStyle = rightChars(o.value(PictureFilter), 1),
+                         .searchColour = colour(o, SearchColour),
+                         .searchButtonColour = colour(o, SearchButtonColour),
+                         .searchPictureOn = o.isChecked(SearchPictureOn),
+                         .searchPicture = o.value(SearchPicture),
+                         .petSize = o.value(PetSize)};
+}
+
+QString stripRules(const ExtrasOptions &extras)
+{
+    QString divider;
+    if (extras.dividerPictureOn) {
+        divider = u"#comm_info div.line{line-height:" + extras.dividerLineHeight + u"px;background:url(" +
+                  extras.dividerPicture + u");background-repeat:" + extras.dividerRepeat + u";background-position:" +
+                  extras.dividerPosition + u'}';
     } else {
-        separator = u"#comm_info div.line{margin-top:5px;border-top:1px solid #" + k.c + u'}';
+        divider = u"#comm_info div.line{margin-top:5px;border-top:1px solid #" + extras.colour + u'}';
     }
     return QStringList{
-        u"#comm_info{color:#" + k.c + u";font-family:Arial;text-align:" + o.value(VisitCountAlignment) + u'}',
-        separator,
-        u"#comm_info a{color:#" + k.c + u'}',
-    }
-        .join(u"\r\n");
-}
-
-QString pageNumberRules(const OptionSet &o, const Look &k)
-{
-    return QStringList{
-        u"#page{line-height:" + k.plus2 + u"px;font-size:" + k.size + u"px;font-family:Arial;text-align:" +
-            o.value(PageNumberAlignment) + u'}',
-        u"#page span{color:#" + k.c + u";font-size:" + k.size + u"px;font-weight:bold}",
-        u"#page a.pc{color:#" + k.c + u";font-size:" + k.size + u"px;font-weight:bold}",
-        u"#page a.pc:visited{color:#" + k.cv + u'}',
-        u"#page a.pi{color:#" + k.c + u";font-size:" + k.size + u"px}",
-        u"#page a.pi:visited{color:#" + k.cv + u'}',
+        u"#comm_info{color:#" + extras.colour + u";font-family:Arial;text-align:" + extras.visitCountAlignment + u'}',
+        divider,
+        u"#comm_info a{color:#" + extras.colour + u'}',
     }
         .join(u"\r\n");
 }
 
-QString settingsRules(const Look &k)
+QString pageNumberRules(const ExtrasOptions &extras)
 {
     return QStringList{
-        u"#m_setting a{color:#" + k.c + u'}',
-        u"#m_setting a:visited{color:#" + k.cv + u'}',
-        u"#m_setting{line-height:" + k.plus5 + u"px;color:#" + k.c + u";font-size:" + k.size + u"px}",
-        u"#m_setting img.sel{border:4px solid #" + k.c + u'}',
-        u"#m_setting img.unsel{border:1px solid #" + k.c + u'}',
-        u"#m_setting span.tit{font-size:" + k.size + u"px}",
-        u"#m_setting span.usr{color:#" + k.c + u'}',
-        u"#m_setting div.sel{padding-top:6px;font-size:" + k.size + u"px;font-weight:bold}",
-        u"#m_setting div.line{margin-top:20px;line-height:" + k.plus2 + u"px;border-top:1px solid #" + k.c + u'}',
+        u"#page{line-height:" + extras.lineHeight + u"px;font-size:" + extras.fontSize +
+            u"px;font-family:Arial;text-align:" + extras.pageNumberAlignment + u'}',
+        u"#page span{color:#" + extras.colour + u";font-size:" + extras.fontSize + u"px;font-weight:bold}",
+        u"#page a.pc{color:#" + extras.colour + u";font-size:" + extras.fontSize + u"px;font-weight:bold}",
+        u"#page a.pc:visited{color:#" + extras.visitedColour + u'}',
+        u"#page a.pi{color:#" + extras.colour + u";font-size:" + extras.fontSize + u"px}",
+        u"#page a.pi:visited{color:#" + extras.visitedColour + u'}',
     }
         .join(u"\r\n");
 }
 
-QString announcementRules(const Look &k)
+QString settingsRules(const ExtrasOptions &extras)
 {
     return QStringList{
-        u"#m_sysinfo a{color:#" + k.c + u'}',
-        u"#m_sysinfo a:visited{color:#" + k.cv + u'}',
-        u"#m_sysinfo{line-height:" + k.plus5 + u"px;color:#" + k.c + u";font-size:" + k.size + u"px} ",
-        u"#m_sysinfo span.new{color:#" + k.c + u";font-size:" + k.size + u"px;font-family:Arial}",
-        u"#m_sysinfo span.date{color:#" + k.c + u";font-size:" + k.size + u"px}",
+        u"#m_setting a{color:#" + extras.colour + u'}',
+        u"#m_setting a:visited{color:#" + extras.visitedColour + u'}',
+        u"#m_setting{line-height:" + extras.moduleLineHeight + u"px;color:#" + extras.colour + u";font-size:" +
+            extras.fontSize + u"px}",
+        u"#m_setting img.sel{border:4px solid #" + extras.colour + u'}',
+        u"#m_setting img.unsel{border:1px solid #" + extras.colour + u'}',
+        u"#m_setting span.tit{font-size:" + extras.fontSize + u"px}",
+        u"#m_setting span.usr{color:#" + extras.colour + u'}',
+        u"#m_setting div.sel{padding-top:6px;font-size:" + extras.fontSize + u"px;font-weight:bold}",
+        u"#m_setting div.line{margin-top:20px;line-height:" + extras.lineHeight + u"px;border-top:1px solid #" +
+            extras.colour + u'}',
     }
         .join(u"\r\n");
 }
 
-QString basicSettingsRules(const Look &k)
+QString announcementRules(const ExtrasOptions &extras)
 {
     return QStringList{
-        u"#m_setbase{color:#" + k.c + u";font-size:" + k.size + u"px} ",
-        u"#m_setbase td{color:#" + k.c + u";font-size:" + k.size + u"px;line-height:" + k.plus5 + u"px}",
-        u"#m_setbase div.line{margin-top:5px;line-height:8px;border-top:1px solid #" + k.c + u'}',
+        u"#m_sysinfo a{color:#" + extras.colour + u'}',
+        u"#m_sysinfo a:visited{color:#" + extras.visitedColour + u'}',
+        u"#m_sysinfo{line-height:" + extras.moduleLineHeight + u"px;color:#" + extras.colour + u";font-size:" +
+            extras.fontSize + u"px} ",
+        u"#m_sysinfo span.new{color:#" + extras.colour + u";font-size:" + extras.fontSize + u"px;font-family:Arial}",
+        u"#m_sysinfo span.date{color:#" + extras.colour + u";font-size:" + extras.fontSize + u"px}",
     }
         .join(u"\r\n");
 }
 
-QString visitorRules(const Look &k)
+QString basicSettingsRules(const ExtrasOptions &extras)
 {
     return QStringList{
-        u"#m_track {color:#" + k.c + u";font-size:" + k.size + u"px}",
-        u"#m_track a{color:#" + k.c + u";font-size:" + k.size + u"px}",
-        u"#m_track a:hover{color:#" + k.cv + u'}',
+        u"#m_setbase{color:#" + extras.colour + u";font-size:" + extras.fontSize + u"px} ",
+        u"#m_setbase td{color:#" + extras.colour + u";font-size:" + extras.fontSize + u"px;line-height:" +
+            extras.moduleLineHeight + u"px}",
+        u"#m_setbase div.line{margin-top:5px;line-height:8px;border-top:1px solid #" + extras.colour + u'}',
+    }
+        .join(u"\r\n");
+}
+
+QString visitorRules(const ExtrasOptions &extras)
+{
+    return QStringList{
+        u"#m_track {color:#" + extras.colour + u";font-size:" + extras.fontSize + u"px}",
+        u"#m_track a{color:#" + extras.colour + u";font-size:" + extras.fontSize + u"px}",
+        u"#m_track a:hover{color:#" + extras.visitedColour + u'}',
         QStringLiteral("#m_track a img{filter:gray(enabled=1)}#m_track a:hover img{filter:gray(enabled=0)}"),
     }
         .join(u"\r\n");
 }
 
-QString searchRules(const OptionSet &o, const Look &k)
+QString searchRules(const ExtrasOptions &extras)
 {
     QString radio;
-    if (o.isChecked(SearchPictureOn))
-        radio = u"#m_search input.radio{background:url(" + o.value(SearchPicture) + u")}";
+    if (extras.searchPictureOn)
+        radio = u"#m_search input.radio{background:url(" + extras.searchPicture + u")}";
     else
-        radio = u"#m_search input.radio{background-color:#" + colour(o, SearchColour) + u'}';
+        radio = u"#m_search input.radio{background-color:#" + extras.searchColour + u'}';
     return QStringList{
-        u"#m_search {color:#" + k.c + u";font-size:" + k.size + u"px}",
-        u"#m_search input.text{color:#" + k.c + u";font-size:" + k.size + u"px}",
+        u"#m_search {color:#" + extras.colour + u";font-size:" + extras.fontSize + u"px}",
+        u"#m_search input.text{color:#" + extras.colour + u";font-size:" + extras.fontSize + u"px}",
         radio,
-        u"#m_search input.submit{color:#" + colour(o, SearchButtonColour) + u";font-size:12px;}",
+        u"#m_search input.submit{color:#" + extras.searchButtonColour + u";font-size:12px;}",
     }
         .join(u"\r\n");
 }
 
-QString playerRules(const OptionSet &o)
+QString playerRules(const ExtrasOptions &extras)
 {
-    const QString style = o.value(PlayerStyle);
-    if (style == u"隐藏")
+    if (extras.playerLook == PlayerLook::Hidden)
         return QStringLiteral("#mod_bgmusic{display:none}");
-    if (style == u"滤镜") {
+    if (extras.playerLook == PlayerLook::Filtered) {
         return QStringLiteral("#mod_bgmusic{display:block; no-repeat top right}\r\n"
                               "#phx{FILTER:Alpha(Opacity=100,FinishOpacity=10,Style=2,StartX=20,StartY=40,"
                               "FinishX=0,FinishY=0) gray;WIDTH:200px;HEIGHT:32px}");
     }
-    return {}; // "默认" and any other text leave the player alone
+    return {}; // the plain look and any other text leave the player alone
 }
 
-QString pictureEffectRules(const OptionSet &o)
+QString pictureFilterRules(const ExtrasOptions &extras)
 {
-    if (!o.isChecked(PictureFilterOn))
+    if (!extras.pictureFilterOn)
         return {};
     return u"A IMG {FILTER: progid:DXImageTransform.Microsoft.Alpha(opacity=100,finishopacity=0,style=" +
-           rightChars(o.value(PictureFilter), 1) +
+           extras.pictureFilterStyle +
            u")}\r\nA:hover IMG {FILTER: progid:DXImageTransform.Microsoft.Alpha(opacity=100)}";
 }
 
-QString petRules(const OptionSet &o)
+QString petRules(const ExtrasOptions &extras)
 {
-    const QString size = o.value(PetSize);
-    if (size == u"隐藏宠物")
+    if (extras.petSize == kHiddenPet)
         return QStringLiteral("#petObject {display:none}");
-    if (size == u"默认大小")
+    if (extras.petSize == kDefaultPetSize)
         return {};
-    return u"#petObject {width:" + size + u"px!important;height:" + size + u"px!important}";
+    return u"#petObject {width:" + extras.petSize + u"px!important;height:" + extras.petSize + u"px!important}";
 }
 
 } // namespace
 
 Result<QStringList> generateExtras(const OptionSet &o)
 {
-    const QString size = o.value(ExtrasFontSize);
-    const std::optional<QString> plus2 = addToDecimal(size, 2);
-    const std::optional<QString> plus5 = addToDecimal(size, 5);
-    if (!plus2 || !plus5)
-        return notANumber(u"综合设置字体大小", size);
-    const Look look{colour(o, ExtrasColour), colour(o, ExtrasVisitedColour), size, *plus2, *plus5};
+    const Result<ExtrasOptions> extras = readOptions(o);
+    if (!extras)
+        return extras.failure();
     return QStringList{
         QStringLiteral("\r\n/*导航菜单与版权信息之间的区域*/"),
-        stripRules(o, look),
+        stripRules(*extras),
         QStringLiteral("\r\n/*页码区域*/"),
-        pageNumberRules(o, look),
-        u"\r\n/*访问统计、模板设置*/\r\n" + settingsRules(look),
-        u"\r\n/*系统公告*/\r\n" + announcementRules(look),
-        u"\r\n/*基本设置*/\r\n" + basicSettingsRules(look),
-        u"\r\n/*最近访客*/\r\n" + visitorRules(look),
-        u"\r\n/*搜索模块*/\r\n" + searchRules(o, look),
-        u"\r\n/*播放器特效*/\r\n" + playerRules(o),
-        u"\r\n/*光晕特效*/\r\n" + pictureEffectRules(o),
-        u"\r\n/*宠物设置*/\r\n" + petRules(o),
+        pageNumberRules(*extras),
+        u"\r\n/*访问统计、模板设置*/\r\n" + settingsRules(*extras),
+        u"\r\n/*系统公告*/\r\n" + announcementRules(*extras),
+        u"\r\n/*基本设置*/\r\n" + basicSettingsRules(*extras),
+        u"\r\n/*最近访客*/\r\n" + visitorRules(*extras),
+        u"\r\n/*搜索模块*/\r\n" + searchRules(*extras),
+        u"\r\n/*播放器特效*/\r\n" + playerRules(*extras),
+        u"\r\n/*光晕特效*/\r\n" + pictureFilterRules(*extras),
+        u"\r\n/*宠物设置*/\r\n" + petRules(*extras),
     };
 }
 

@@ -2,6 +2,7 @@
 
 #include "generators/areas.h"
 #include "generators/css_text.h"
+#include "generators/effect_fragments.h"
 #include "options/choices.h"
 
 namespace stylewright {
@@ -9,135 +10,138 @@ namespace {
 
 using enum Option;
 
-// The filter an effect adds after a rule's own properties; empty for "无效果". Every fragment form
-// below is this filter followed by the form's own ending.
-QString effectFilter(Effect effect, const QString &c)
-{
-    switch (effect) {
-    case Effect::None:
-        return {};
-    case Effect::Glow:
-        return u";filter:glow(color:#" + c + u",strength=3)";
-    case Effect::DropShadow:
-        return u";Filter:DropShadow(Color=#" + c + u",Offx=Offx,Offy=offy,Positive=positive)";
-    case Effect::Blur:
-        return QStringLiteral(";filter:blur(30)");
-    case Effect::Engrave:
-        return QStringLiteral(";filter:progid:DXImageTransform.Microsoft.engrave(bias=0.5)");
-    case Effect::Emboss:
-        return QStringLiteral(";filter:progid:DXImageTransform.Microsoft.emboss(bias=0.5)");
-    case Effect::Wave:
-        return QStringLiteral(";filter:Wave(Add=add,Freq=freq,LightStrength=strength,Phase=phase,Strength=strength)");
-    case Effect::Mask:
-        return u";filter:Mask(Color:#" + c + u')';
-    case Effect::FlipHorizontal:
-        return QStringLiteral(";filter:FlipH");
-    case Effect::FlipVertical:
-        return QStringLiteral(";filter:FlipV");
-    }
-    return {};
-}
-
-// Form 1: the effect closes the rule. Only the emboss filter carries a strength here.
-QString closingForm(Effect effect, const QString &c)
-{
-    if (effect == Effect::Emboss)
-        return effectFilter(effect, c) + u",strength=4)}";
-    return effectFilter(effect, c) + u'}';
-}
-
-// Form 2: the effect is followed by a text colour.
-QString colourForm(Effect effect, const QString &c)
-{
-    return effectFilter(effect, c) + u";color:#";
-}
-
-// Form 3: the effect is followed by a picture address.
-QString pictureForm(Effect effect, const QString &c)
-{
-    return effectFilter(effect, c) + u";background:url(";
-}
-
-QString stripRule(const OptionSet &o)
-{
-    if (o.isChecked(HeaderMiddlePictureOn)) {
-        return u"#header{height:" + o.value(HeaderHeight) + u"px;background:url(" + o.value(HeaderMiddlePicture) +
-               u") #" + colour(o, HeaderColour) + u";background-repeat:" + o.value(HeaderMiddlePictureRepeat) +
-               u";background-position:" + o.value(HeaderMiddlePicturePosition) + u'}';
-    }
-    return u"#header{height:" + o.value(HeaderHeight) + u"px;background-color:#" + colour(o, HeaderColour) + u'}';
-}
-
-struct Corner {
-    QStringView selector;
-    Option check, picture, repeat, position;
+// A background picture of the header strip: its middle or one of its corners.
+struct StripPicture {
+    bool on;
+    QString address, repeat, position;
 };
-constexpr Corner kLeftCorner{u"#header div.lc{", HeaderLeftPictureOn, HeaderLeftPicture, HeaderLeftPictureRepeat,
-                             HeaderLeftPicturePosition};
-constexpr Corner kRightCorner{u"#header div.rc{", HeaderRightPictureOn, HeaderRightPicture, HeaderRightPictureRepeat,
-                              HeaderRightPicturePosition};
 
-QString cornerRule(const OptionSet &o, const Corner &corner)
+// The space name or the introduction line.
+struct HeaderText {
+    QString top, left, fontSize, font;
+    QString colour;               // the name's link colour, the introduction's text colour
+    QString visitedColour;        // the name's only
+    std::optional<Effect> effect; // nothing: the effect field names no effect and the rule is left out
+    QString effectColour;
+    bool pictureOn;
+    QString picture;
+};
+
+struct HeaderOptions {
+    QString height, colour;
+    StripPicture middle, left, right;
+    HeaderText name, intro;
+};
+
+StripPicture readPicture(const OptionSet &o, Option on, Option address, Option repeat, Option position)
 {
-    if (!o.isChecked(corner.check))
-        return corner.selector + u'}';
-    return corner.selector + u"background:url(" + o.value(corner.picture) + u");background-repeat:" +
-           o.value(corner.repeat) + u";background-position:" + o.value(corner.position) + u'}';
+    return {o.isChecked(on), o.value(address), o.value(repeat), o.value(position)};
 }
 
-QString titleRule(const OptionSet &o, const QString &lineHeight)
+HeaderOptions readOptions(const OptionSet &o)
 {
-    const std::optional<Effect> effect = effectNamed(o.value(NameEffect));
-    if (!effect)
-        return {};
-    const QString c = colour(o, NameEffectColour);
-    const QString start = u"#header div.tit{top:" + o.value(NameTop) + u"px;left:" + o.value(NameLeft) +
-                          u"px;line-height:" + lineHeight + u"px;font-size:" + o.value(NameFontSize) +
-                          u"px;font-family:" + o.value(NameFont);
-    if (!o.isChecked(NamePictureOn))
-        return start + closingForm(*effect, c);
-    return start + pictureForm(*effect, c) + o.value(NamePicture) +
-           u");background-repeat:no-repeat;background-position:center center}";
+    return {.height = o.value(HeaderHeight),
+            .colour = colour(o, HeaderColour),
+            .middle = readPicture(o, HeaderMiddlePictureOn, HeaderMiddlePicture, HeaderMiddlePictureRepeat,
+                                  HeaderMiddlePicturePosition),
+            .left = readPicture(o, HeaderLeftPictureOn, HeaderLeftPicture, HeaderLeftPictureRepeat,
+                                HeaderLeftPicturePosition),
+            .right = readPicture(o, HeaderRightPictureOn, HeaderRightPicture, HeaderRightPictureRepeat,
+                                 HeaderRightPicturePosition),
+            .name = {.top = o.value(NameTop),
+                     .left = o.value(NameLeft),
+                     .fontSize = o.value(NameFontSize),
+                     .font = o.value(NameFont),
+                     .colour = colour(o, NameColour),
+                     .visitedColour = colour(o, NameVisitedColour),
+                     .effect = effectNamed(o.value(NameEffect)),
+                     .effectColour = colour(o, NameEffectColour),
+                     .pictureOn = o.isChecked(NamePictureOn),
+                     .picture = o.value(NamePicture)},
+            .intro = {.top = o.value(IntroTop),
+                      .left = o.value(IntroLeft),
+                      .fontSize = o.value(IntroFontSize),
+                      .font = o.value(IntroFont),
+                      .colour = colour(o, IntroColour),
+                      .visitedColour = {}, // the introduction is no link
+                      .effect = effectNamed(o.value(IntroEffect)),
+                      .effectColour = colour(o, IntroEffectColour),
+                      .pictureOn = o.isChecked(IntroPictureOn),
+                      .picture = o.value(IntroPicture)}};
 }
 
-QString introRule(const OptionSet &o, const QString &lineHeight)
+QString stripRule(const HeaderOptions &header)
 {
-    const std::optional<Effect> effect = effectNamed(o.value(IntroEffect));
-    if (!effect)
+    const StripPicture &middle = header.middle;
+    if (middle.on) {
+        return u"#header{height:" + header.height + u"px;background:url(" + middle.address + u") #" + header.colour +
+               u";background-repeat:" + middle.repeat + u";background-position:" + middle.position + u'}';
+    }
+    return u"#header{height:" + header.height + u"px;background-color:#" + header.colour + u'}';
+}
+
+QString cornerRule(QStringView selector, const StripPicture &corner)
+{
+    if (!corner.on)
+        return selector + u'}';
+    return selector + u"background:url(" + corner.address + u");background-repeat:" + corner.repeat +
+           u";background-position:" + corner.position + u'}';
+}
+
+QString nameRule(const HeaderText &name, const QString &lineHeight)
+{
+    if (!name.effect)
         return {};
-    const QString start = u"#header div.desc{text-decoration:none;top:" + o.value(IntroTop) + u"px;left:" +
-                          o.value(IntroLeft) + u"px;font-size:" + o.value(IntroFontSize) + u"px;line-height:" +
-                          lineHeight + u"px;font-family:" + o.value(IntroFont) +
-                          colourForm(*effect, colour(o, IntroEffectColour)) + colour(o, IntroColour);
-    if (!o.isChecked(IntroPictureOn))
+    const QString start = u"#header div.tit{top:" + name.top + u"px;left:" + name.left + u"px;line-height:" +
+                          lineHeight + u"px;font-size:" + name.fontSize + u"px;font-family:" + name.font +
+                          headerEffectFilter(*name.effect, name.effectColour);
+    if (name.pictureOn) {
+        return start + u";background:url(" + name.picture +
+               u");background-repeat:no-repeat;background-position:center center}";
+    }
+    // Closing the name rule, the emboss filter alone carries a strength, as published sheets have it.
+    return start + (*name.effect == Effect::Emboss ? u",strength=4)}" : u"}");
+}
+
+QString introRule(const HeaderText &intro, const QString &lineHeight)
+{
+    if (!intro.effect)
+        return {};
+    const QString start = u"#header div.desc{text-decoration:none;top:" + intro.top + u"px;left:" + intro.left +
+                          u"px;font-size:" + intro.fontSize + u"px;line-height:" + lineHeight + u"px;font-family:" +
+                          intro.font + headerEffectFilter(*intro.effect, intro.effectColour) + u";color:#" +
+                          intro.colour;
+    if (!intro.pictureOn)
         return start + u'}';
     // The mask effect alone takes the short background form.
-    const QStringView tail = *effect == Effect::Mask
+    const QStringView tail = *intro.effect == Effect::Mask
                                  ? QStringView(u") no-repeat center}")
                                  : QStringView(u");background-repeat:no-repeat;background-position:center center}");
-    return start + u";background:url(" + o.value(IntroPicture) + tail;
+    return start + u";background:url(" + intro.picture + tail;
 }
 
 } // namespace
 
 Result<QStringList> generateHeader(const OptionSet &o)
 {
-    const QString nameSize = o.value(NameFontSize);
-    const std::optional<QString> nameLineHeight = addToDecimal(nameSize, 5);
+    const HeaderOptions header = readOptions(o);
+    const std::optional<QString> nameLineHeight = addToDecimal(header.name.fontSize, 5);
     if (!nameLineHeight)
-        return notANumber(u"名称栏字体大小", nameSize);
-    const QString introSize = o.value(IntroFontSize);
-    const std::optional<QString> introLineHeight = addToDecimal(introSize, 5);
+        return notANumber(u"名称栏字体大小", header.name.fontSize);
+    const std::optional<QString> introLineHeight = addToDecimal(header.intro.fontSize, 5);
     if (!introLineHeight)
-        return notANumber(u"简介栏字体大小", introSize);
+        return notANumber(u"简介栏字体大小", header.intro.fontSize);
 
-    return QStringList{
-        QStringLiteral("\r\n/*空间名称&简介区域*/"),
-        stripRule(o) + u"\r\n" + cornerRule(o, kLeftCorner) + u"\r\n" + cornerRule(o, kRightCorner) + u"\r\n" +
-            titleRule(o, *nameLineHeight) + u"\r\n" + u"#header div.tit a.titlink{text-decoration:none;color:#" +
-            colour(o, NameColour) + u"}\r\n" + u"#header div.tit a.titlink:visited{text-decoration:none;color:#" +
-            colour(o, NameVisitedColour) + u"}\r\n" + introRule(o, *introLineHeight),
+    const QStringList rules{
+        stripRule(header),
+        cornerRule(u"#header div.lc{", header.left),
+        cornerRule(u"#header div.rc{", header.right),
+        nameRule(header.name, *nameLineHeight),
+        u"#header div.tit a.titlink{text-decoration:none;color:#" + header.name.colour + u'}',
+        u"#header div.tit a.titlink:visited{text-decoration:none;color:#" + header.name.visitedColour + u'}',
+        introRule(header.intro, *introLineHeight),
     };
+    return QStringList{QStringLiteral("\r\n/*空间名称&简介区域*/"), rules.join(u"\r\n")};
 }
 
 } // namespace stylewright

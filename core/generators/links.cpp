@@ -8,50 +8,80 @@ namespace {
 
 using enum Option;
 
-QString linkRules(const OptionSet &o, const QString &c, const QString &cv, const QString &size)
+struct LinksOptions {
+    QString colour, visitedColour, fontSize; // of both modules
+    bool scrollOn;
+    QString scrollHeight;
+    bool pictureOn; // behind each link
+    QString picture, pictureRepeat;
+    bool dividerPictureOn;
+    QString dividerPicture, dividerRepeat;
+    QString lineHeight; // of the links' divider, and of each link over its picture
+    bool friendsDividerPictureOn;
+    QString friendsDividerPicture, friendsDividerRepeat, friendsDividerLineHeight;
+};
+
+LinksOptions readOptions(const OptionSet &o)
 {
-    const QString lineHeight = o.value(LinksDividerLineHeight);
+    return {.colour = colour(o, LinksColour),
+            .visitedColour = colour(o, LinksVisitedColour),
+            .fontSize = o.value(LinksFontSize),
+            .scrollOn = o.isChecked(LinksScrollOn),
+            .scrollHeight = o.value(LinksScrollHeight),
+            .pictureOn = o.isChecked(LinksPictureOn),
+            .picture = o.value(LinksPicture),
+            .pictureRepeat = o.value(LinksPictureRepeat),
+            .dividerPictureOn = o.isChecked(LinksDividerPictureOn),
+            .dividerPicture = o.value(LinksDividerPicture),
+            .dividerRepeat = o.value(LinksDividerRepeat),
+            .lineHeight = o.value(LinksDividerLineHeight),
+            .friendsDividerPictureOn = o.isChecked(FriendsDividerPictureOn),
+            .friendsDividerPicture = o.value(FriendsDividerPicture),
+            .friendsDividerRepeat = o.value(FriendsDividerRepeat),
+            .friendsDividerLineHeight = o.value(FriendsDividerLineHeight)};
+}
+
+QString linkRules(const LinksOptions &links)
+{
     QString scroll;
-    if (o.isChecked(LinksScrollOn))
-        scroll = u"#m_links{overflow-y:auto;height:" + o.value(LinksScrollHeight) + u"px}";
-    QString item = u"#m_links div.item{color:#" + c + u";font-size:" + size;
-    if (o.isChecked(LinksPictureOn)) {
-        item += u"px;line-height:" + lineHeight + u"px;background:url(" + o.value(LinksPicture) +
-                u");background-repeat:" + o.value(LinksPictureRepeat) + u'}';
+    if (links.scrollOn)
+        scroll = u"#m_links{overflow-y:auto;height:" + links.scrollHeight + u"px}";
+    QString item = u"#m_links div.item{color:#" + links.colour + u";font-size:" + links.fontSize;
+    if (links.pictureOn) {
+        item += u"px;line-height:" + links.lineHeight + u"px;background:url(" + links.picture +
+                u");background-repeat:" + links.pictureRepeat + u'}';
     } else {
         item += u"px}";
     }
-    QString separator;
-    if (o.isChecked(LinksDividerPictureOn)) {
-        separator = u"#m_links div.line{line-height:" + lineHeight + u"px;background:url(" +
-                    o.value(LinksDividerPicture) + u");background-repeat:" + o.value(LinksDividerRepeat) + u'}';
-    } else {
-        separator = u"#m_links div.line{line-height:" + lineHeight + u"px;border-top:1px solid #" + c + u"} ";
-    }
+    QString divider = u"#m_links div.line{line-height:" + links.lineHeight;
+    if (links.dividerPictureOn)
+        divider += u"px;background:url(" + links.dividerPicture + u");background-repeat:" + links.dividerRepeat + u'}';
+    else
+        divider += u"px;border-top:1px solid #" + links.colour + u"} ";
     return QStringList{
         scroll,
         item,
-        u"#m_links div.item a{color:#" + c + u";font-size:" + size + u"px;text-decoration:none}",
-        u"#m_links div.item a:visited{color:#" + cv + u'}',
-        separator,
+        u"#m_links div.item a{color:#" + links.colour + u";font-size:" + links.fontSize + u"px;text-decoration:none}",
+        u"#m_links div.item a:visited{color:#" + links.visitedColour + u'}',
+        divider,
     }
         .join(u"\r\n");
 }
 
-QString friendRules(const OptionSet &o, const QString &c, const QString &cv, const QString &size)
+QString friendRules(const LinksOptions &links)
 {
-    QString separator = u"#m_friend div.line{line-height:" + o.value(FriendsDividerLineHeight);
-    if (o.isChecked(FriendsDividerPictureOn)) {
-        separator += u"px;background:url(" + o.value(FriendsDividerPicture) + u");background-repeat:" +
-                     o.value(FriendsDividerRepeat) + u'}';
+    QString divider = u"#m_friend div.line{line-height:" + links.friendsDividerLineHeight;
+    if (links.friendsDividerPictureOn) {
+        divider += u"px;background:url(" + links.friendsDividerPicture + u");background-repeat:" +
+                   links.friendsDividerRepeat + u'}';
     } else {
-        separator += u"px;border-top:1px solid #" + c + u'}';
+        divider += u"px;border-top:1px solid #" + links.colour + u'}';
     }
     return QStringList{
-        u"#m_friend div.user{margin-top:4px;color:#" + c + u";font-size:" + size + u"px}",
-        u"#m_friend div.user a{color:#" + c + u";font-size:" + size + u"px}",
-        u"#m_friend div.user a:visited{color:#" + cv + u'}',
-        separator,
+        u"#m_friend div.user{margin-top:4px;color:#" + links.colour + u";font-size:" + links.fontSize + u"px}",
+        u"#m_friend div.user a{color:#" + links.colour + u";font-size:" + links.fontSize + u"px}",
+        u"#m_friend div.user a:visited{color:#" + links.visitedColour + u'}',
+        divider,
     }
         .join(u"\r\n");
 }
@@ -60,14 +90,12 @@ QString friendRules(const OptionSet &o, const QString &c, const QString &cv, con
 
 Result<QStringList> generateLinks(const OptionSet &o)
 {
-    const QString c = colour(o, LinksColour);
-    const QString cv = colour(o, LinksVisitedColour);
-    const QString size = o.value(LinksFontSize);
+    const LinksOptions links = readOptions(o);
     return QStringList{
         QStringLiteral("\r\n/*友情链接*/"),
-        linkRules(o, c, cv, size),
+        linkRules(links),
         QStringLiteral("\r\n/*好友列表*/"),
-        friendRules(o, c, cv, size),
+        friendRules(links),
     };
 }
 

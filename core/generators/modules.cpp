@@ -3,22 +3,12 @@
 #include "generators/areas.h"
 #include "generators/css_text.h"
 
+#include <array>
+
 namespace stylewright {
 namespace {
 
 using enum Option;
-
-QString bodyRule(const OptionSet &o)
-{
-    // Transparency set on the page-background tab reaches the module bodies too, and wins.
-    if (o.isChecked(MainTransparencyOn))
-        return u".modbox{padding:10px 10px 0 10px;filter:alpha(opacity=" + o.value(MainTransparency) + u")}";
-    if (o.isChecked(ModulePictureOn)) {
-        return u".modbox{padding:10px 10px 0 10px;background:url(" + o.value(ModulePicture) + u");background-repeat:" +
-               o.value(ModulePictureRepeat) + u'}';
-    }
-    return u".modbox{padding:10px 10px 0 10px;background-color:#" + colour(o, ModuleColour) + u'}';
-}
 
 struct Cell {
     QStringView selector; // ".modtl{"
@@ -34,45 +24,104 @@ constexpr Cell kCells[] = {
     {u".modtr{", ModuleTopRightPicture, kCorner},     {u".modbl{", ModuleBottomLeftPicture, kCorner},
     {u".modbc{", ModuleBottomCentrePicture, kCentre}, {u".modbr{", ModuleBottomRightPicture, kCorner},
 };
+constexpr std::size_t kCellCount = std::size(kCells);
+
+struct ModuleOptions {
+    QString spacing, titleIndent, editIndent;
+    QString titleColour, titleVisitedColour, titleFontSize;
+    // Transparency set on the page-background tab reaches the module bodies too, and wins.
+    bool pageTransparencyOn;
+    QString pageTransparency;
+    QString colour; // of the body and, without pictures, the border cells
+    bool pictureOn;
+    QString picture, pictureRepeat;
+    bool borderPicturesOn;
+    QString borderLineHeight;
+    std::array<QString, kCellCount> borderPictures; // in kCells order
+};
+
+ModuleOptions readOptions(const OptionSet &o)
+{
+    ModuleOptions module{.spacing = o.value(ModuleSpacing),
+                         .titleIndent = o.value(ModuleTitleIndent),
+                         .editIndent = o.value(ModuleEditIndent),
+                         .titleColour = colour(o, ModuleTitleColour),
+                         .titleVisitedColour = colour(o, ModuleTitleVisitedColour),
+                         .titleFontSize = o.value(ModuleTitleFontSize),
+                         .pageTransparencyOn = o.isChecked(MainTransparencyOn),
+                         .pageTransparency = o.value(MainTransparency),
+                         .colour = colour(o, ModuleColour),
+                         .pictureOn = o.isChecked(ModulePictureOn),
+                         .picture = o.value(ModulePicture),
+                         .pictureRepeat = o.value(ModulePictureRepeat),
+                         .borderPicturesOn = o.isChecked(ModuleBorderPicturesOn),
+                         .borderLineHeight = o.value(ModuleBorderLineHeight),
+                         .borderPictures = {}};
+    for (std::size_t i = 0; i < kCellCount; ++i)
+        module.borderPictures[i] = o.value(kCells[i].picture);
+    return module;
+}
+
+QString bodyRule(const ModuleOptions &module)
+{
+    if (module.pageTransparencyOn)
+        return u".modbox{padding:10px 10px 0 10px;filter:alpha(opacity=" + module.pageTransparency + u")}";
+    if (module.pictureOn) {
+        return u".modbox{padding:10px 10px 0 10px;background:url(" + module.picture + u");background-repeat:" +
+               module.pictureRepeat + u'}';
+    }
+    return u".modbox{padding:10px 10px 0 10px;background-color:#" + module.colour + u'}';
+}
 
 // The six border cells, each followed by CR LF.
-QString cellRules(const OptionSet &o)
+QString cellRules(const ModuleOptions &module)
 {
     QString out;
-    if (o.isChecked(ModuleBorderPicturesOn)) {
-        const QString lineHeight = o.value(ModuleBorderLineHeight);
-        for (const Cell &cell : kCells) {
-            out +=
-                cell.selector + u"background:url(" + o.value(cell.picture) + cell.placement + lineHeight + u"px}\r\n";
+    for (std::size_t i = 0; i < kCellCount; ++i) {
+        const Cell &cell = kCells[i];
+        if (module.borderPicturesOn) {
+            out += cell.selector + u"background:url(" + module.borderPictures[i] + cell.placement +
+                   module.borderLineHeight + u"px}\r\n";
+        } else {
+            out += cell.selector + u"background-color:#" + module.colour + u"}\r\n";
         }
-    } else {
-        const QString b = colour(o, ModuleColour);
-        for (const Cell &cell : kCells)
-            out += cell.selector + u"background-color:#" + b + u"}\r\n";
     }
     return out;
+}
+
+// The title bar's text, its title link and the edit links beside it.
+QStringList titleRules(const ModuleOptions &module)
+{
+    const QString &textColour = module.titleColour;
+    const QString &visited = module.titleVisitedColour;
+    const QString &size = module.titleFontSize;
+    return {
+        u".modtit{color:#" + textColour + u";font-size:" + size + u"px;font-weight:bold}a.modtit{color:#" + textColour +
+            u"}a.modtit:visited{color:#" + visited + u'}',
+        u".modtitlink{color:#" + textColour + u";font-size:" + size + u"px;font-weight:bold}a.modtitlink{color:#" +
+            textColour + u";text-decoration:none}a.modtitlink:visited{color:#" + visited +
+            u";text-decoration:none}a.modtitlink:hover{color:#" + visited + u";text-decoration:underline}",
+        u".modact{color:#" + textColour + u";font-size:" + size + u"px}a.modact:link{color:#" + textColour +
+            u"}a.modact:visited{color:#" + visited + u'}',
+    };
 }
 
 } // namespace
 
 Result<QStringList> generateModules(const OptionSet &o)
 {
-    const QString c = colour(o, ModuleTitleColour);
-    const QString v = colour(o, ModuleTitleVisitedColour);
-    const QString s = o.value(ModuleTitleFontSize);
-
-    return QStringList{
-        QStringLiteral("\r\n/*模块区域*/"),
-        u".mod{margin-bottom:" + o.value(ModuleSpacing) + u"px}\r\n.modhandle{cursor:move}\r\n" +
-            u".modth{height:24px}\r\n" + u".modhead{padding:4px 4px 0 " + o.value(ModuleTitleIndent) + u"px}\r\n" +
-            u".modopt{padding:4px " + o.value(ModuleEditIndent) + u"px 0 0}\r\n" + u".modtit{color:#" + c +
-            u";font-size:" + s + u"px;font-weight:bold}a.modtit{color:#" + c + u"}a.modtit:visited{color:#" + v +
-            u"}\r\n" + u".modtitlink{color:#" + c + u";font-size:" + s + u"px;font-weight:bold}a.modtitlink{color:#" +
-            c + u";text-decoration:none}a.modtitlink:visited{color:#" + v +
-            u";text-decoration:none}a.modtitlink:hover{color:#" + v + u";text-decoration:underline}\r\n" +
-            u".modact{color:#" + c + u";font-size:" + s + u"px}a.modact:link{color:#" + c +
-            u"}a.modact:visited{color:#" + v + u"}\r\n" + bodyRule(o) + u"\r\n" + cellRules(o),
+    const ModuleOptions module = readOptions(o);
+    QStringList rules{
+        u".mod{margin-bottom:" + module.spacing + u"px}",
+        QStringLiteral(".modhandle{cursor:move}"),
+        QStringLiteral(".modth{height:24px}"),
+        u".modhead{padding:4px 4px 0 " + module.titleIndent + u"px}",
+        u".modopt{padding:4px " + module.editIndent + u"px 0 0}",
     };
+    rules += titleRules(module);
+    rules += bodyRule(module);
+    rules += cellRules(module);
+    return QStringList{QStringLiteral("\r\n/*模块区域*/"), rules.join(u"\r\n")};
 }
 
 } // namespace stylewright

@@ -8,17 +8,39 @@ namespace {
 
 using enum Option;
 
-// The font size as written, and the sizes derived from it.
-struct Sizes {
-    QString f, f2, f3, f7, f8, f16;
+struct NavigationOptions {
+    bool vertical, hideDividers, picturesOn;
+    QString top, left;
+    QString picture, hoverPicture; // the active tab's and the hovered tab's
+    QString colour;
+    QString fontSize;         // of the dividers and the second tab row, as typed
+    QString linkSize;         // font + 2: the tab links and the active tab
+    QString hoverSize;        // font + 3
+    QString linkLineHeight;   // font + 7: the tab links, and the active tab over its picture
+    QString hoverLineHeight;  // font + 8
+    QString activeLineHeight; // font + 16: the active tab without a picture
 };
 
-std::optional<Sizes> sizesFrom(const QString &f)
+Result<NavigationOptions> readOptions(const OptionSet &o)
 {
-    std::optional<QString> f2 = addToDecimal(f, 2);
-    if (!f2)
-        return std::nullopt;
-    return Sizes{f, *f2, *addToDecimal(f, 3), *addToDecimal(f, 7), *addToDecimal(f, 8), *addToDecimal(f, 16)};
+    const QString fontSize = o.value(NavigationFontSize);
+    const std::optional<QString> linkSize = addToDecimal(fontSize, 2);
+    if (!linkSize) // one sum succeeds exactly when every sum does
+        return notANumber(u"导航字体大小", fontSize);
+    return NavigationOptions{.vertical = o.isChecked(NavigationVertical),
+                             .hideDividers = o.isChecked(NavigationHideDividers),
+                             .picturesOn = o.isChecked(NavigationPicturesOn),
+                             .top = o.value(NavigationTop),
+                             .left = o.value(NavigationLeft),
+                             .picture = o.value(NavigationPicture),
+                             .hoverPicture = o.value(NavigationHoverPicture),
+                             .colour = colour(o, NavigationColour),
+                             .fontSize = fontSize,
+                             .linkSize = *linkSize,
+                             .hoverSize = *addToDecimal(fontSize, 3),
+                             .linkLineHeight = *addToDecimal(fontSize, 7),
+                             .hoverLineHeight = *addToDecimal(fontSize, 8),
+                             .activeLineHeight = *addToDecimal(fontSize, 16)};
 }
 
 constexpr QStringView kActive = u"#tab a.on,#tab a.on:link,#tab a.on:visited{";
@@ -29,67 +51,78 @@ struct TabRules {
     QString row, active, hover;
 };
 
-TabRules tabRules(const OptionSet &o, const Sizes &s, const QString &c)
+TabRules tabRules(const NavigationOptions &nav)
 {
-    const bool vertical = o.isChecked(NavigationVertical);
-    const QString top = o.value(NavigationTop);
-    const QString left = o.value(NavigationLeft);
-    const QString hoverStart = kHover + u"font-size:" + s.f3 + u"px;line-height:" + s.f8 + u"px";
-    const QString activeEnd = u";color:#" + c + u";font-size:" + s.f2 + u"px}";
+    const QString hoverStart =
+        kHover + u"font-size:" + nav.hoverSize + u"px;line-height:" + nav.hoverLineHeight + u"px";
+    const QString activeEnd = u";color:#" + nav.colour + u";font-size:" + nav.linkSize + u"px}";
+    const QString position = u"#tab{top:" + nav.top + u"px;left:" + nav.left + u"px";
 
-    if (!o.isChecked(NavigationPicturesOn)) {
-        if (vertical) {
-            return {u"#tab{top:" + top + u"px;left:" + left + u"px;width:100px!important}",
-                    kActive + u"width:100px!important;line-height:" + s.f16 + u"px" + activeEnd, hoverStart + u'}'};
+    if (!nav.picturesOn) {
+        if (nav.vertical) {
+            return {position + u";width:100px!important}",
+                    kActive + u"width:100px!important;line-height:" + nav.activeLineHeight + u"px" + activeEnd,
+                    hoverStart + u'}'};
         }
-        return {u"#tab{top:" + top + u"px;left:" + left + u"px}", kActive + u"line-height:" + s.f16 + u"px" + activeEnd,
+        return {position + u'}', kActive + u"line-height:" + nav.activeLineHeight + u"px" + activeEnd,
                 hoverStart + u'}'};
     }
-    const QString picture = o.value(NavigationPicture);
-    const QString active = kActive + u"line-height:" + s.f7 + u"px;background:url(" + picture +
+    const QString active = kActive + u"line-height:" + nav.linkLineHeight + u"px;background:url(" + nav.picture +
                            u");background-repeat:no-repeat" + activeEnd;
-    if (vertical) {
+    if (nav.vertical) {
         // The vertical row repeats the active-tab picture and has its hover picture unrepeated.
-        return {u"#tab{top:" + top + u"px;;left:" + left + u"px;background:url(" + picture +
+        return {u"#tab{top:" + nav.top + u"px;;left:" + nav.left + u"px;background:url(" + nav.picture +
                     u") no-repeat;width:100px!important}",
-                active, hoverStart + u";background:url(" + o.value(NavigationHoverPicture) + u")}"};
+                active, hoverStart + u";background:url(" + nav.hoverPicture + u")}"};
     }
-    return {u"#tab{top:" + top + u"px;left:" + left + u"px}", active,
-            hoverStart + u";background:url(" + o.value(NavigationHoverPicture) + u");background-repeat:no-repeat}"};
+    return {position + u'}', active,
+            hoverStart + u";background:url(" + nav.hoverPicture + u");background-repeat:no-repeat}"};
+}
+
+// The divider line and the separators between the tabs of both rows.
+struct DividerRules {
+    QString line, separator, secondRowSeparator;
+};
+
+DividerRules dividerRules(const NavigationOptions &nav)
+{
+    if (nav.hideDividers) {
+        return {QStringLiteral("#tabline{display:none}"), QStringLiteral("#tab span{display:none}"),
+                QStringLiteral("#tab2 span{display:none}")};
+    }
+    return {u"#tabline{top:" + nav.top + u"px;background-color:#" + nav.colour + u'}',
+            u"#tab span{color:#" + nav.colour + u";font-size:" + nav.fontSize + u"px}",
+            u"#tab2 span{color:#" + nav.colour + u";font-size:" + nav.fontSize +
+                u"px;font-weight:bold;text-decoration:none}"};
 }
 
 } // namespace
 
 Result<QStringList> generateNavigation(const OptionSet &o)
 {
-    const QString fontSize = o.value(NavigationFontSize);
-    const std::optional<Sizes> sizes = sizesFrom(fontSize);
-    if (!sizes)
-        return notANumber(u"导航字体大小", fontSize);
-    const Sizes &s = *sizes;
-    const QString c = colour(o, NavigationColour);
-    const TabRules tab = tabRules(o, s, c);
+    const Result<NavigationOptions> options = readOptions(o);
+    if (!options)
+        return options.failure();
+    const NavigationOptions &nav = *options;
+    const TabRules tab = tabRules(nav);
+    const DividerRules divider = dividerRules(nav);
 
-    QString divider, span, secondSpan;
-    if (o.isChecked(NavigationHideDividers)) {
-        divider = QStringLiteral("#tabline{display:none}");
-        span = QStringLiteral("#tab span{display:none}");
-        secondSpan = QStringLiteral("#tab2 span{display:none}");
-    } else {
-        divider = u"#tabline{top:" + o.value(NavigationTop) + u"px;background-color:#" + c + u'}';
-        span = u"#tab span{color:#" + c + u";font-size:" + s.f + u"px}";
-        secondSpan = u"#tab2 span{color:#" + c + u";font-size:" + s.f + u"px;font-weight:bold;text-decoration:none}";
-    }
-
-    return QStringList{
-        QString(),
-        QStringLiteral("/*导航区域*/"),
-        divider + u"\r\n" + tab.row + u"\r\n#tab a{text-align:center}\r\n" + tab.active + u"\r\n" +
-            u"#tab a:link,#tab a:visited{text-decoration:none;color:#" + c + u";font-size:" + s.f2 +
-            u"px;line-height:" + s.f7 + u"px}\r\n" + span + u"\r\n" + tab.hover + u"\r\n" + u"#tab2{color:#" + c +
-            u";font-size:" + s.f + u"px}\r\n" + secondSpan + u"\r\n" + u"#tab2 a{font-size:" + s.f +
-            u"px}\r\n#tab2 a:link{color:#" + c + u"}\r\n#tab2 a:visited{color:#" + c + u'}',
+    const QStringList rules{
+        divider.line,
+        tab.row,
+        QStringLiteral("#tab a{text-align:center}"),
+        tab.active,
+        u"#tab a:link,#tab a:visited{text-decoration:none;color:#" + nav.colour + u";font-size:" + nav.linkSize +
+            u"px;line-height:" + nav.linkLineHeight + u"px}",
+        divider.separator,
+        tab.hover,
+        u"#tab2{color:#" + nav.colour + u";font-size:" + nav.fontSize + u"px}",
+        divider.secondRowSeparator,
+        u"#tab2 a{font-size:" + nav.fontSize + u"px}",
+        u"#tab2 a:link{color:#" + nav.colour + u'}',
+        u"#tab2 a:visited{color:#" + nav.colour + u'}',
     };
+    return QStringList{QString(), QStringLiteral("/*导航区域*/"), rules.join(u"\r\n")};
 }
 
 } // namespace stylewright

@@ -89,6 +89,10 @@ void TestSettingsFile::newFileInTableOrder()
 {
     QVERIFY(saveSettings(m_ini, OptionSet()));
     const QByteArray bytes = readFile(m_ini);
+    // The exact bytes of a first save of the defaults, written once and checked line by line.
+    const QString fixture = QFINDTESTDATA("fixtures/new-setup.ini");
+    QVERIFY(!fixture.isEmpty());
+    QCOMPARE(bytes, readFile(fixture));
     QVERIFY(bytes.startsWith(encodeGbk(u"[空间背景]\r\n固定背景=0\r\n背景颜色=背景颜色#000000\r\n背景图片选项=0\r\n")));
     QVERIFY(bytes.endsWith(encodeGbk(u"\r\n[宠物设置]\r\n宠物大小=默认大小\r\n")));
     QVERIFY(!bytes.contains("\n\n") && bytes.count('\n') == bytes.count("\r\n"));

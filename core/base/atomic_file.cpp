@@ -2,7 +2,9 @@
 
 #include <QFileInfo>
 #include <QTemporaryFile>
+#include <cerrno>
 #include <filesystem>
+#include <optional>
 
 #ifdef Q_OS_WIN
 #include <io.h>
@@ -35,14 +37,19 @@ Failure failed(const QString &step, const QString &path, const QString &why)
 const QString kReadOnly = QStringLiteral("Permission denied");
 const QString kDiskFull = QStringLiteral("No space left on device");
 
-// Writes all bytes; with a full disk acted out, as many as it takes.
-bool writeAll(QFileDevice &file, const QByteArray &bytes, const WriteFaults &faults)
+// Writes all bytes (with a full disk acted out, as many as fit); the reason when not all went.
+std::optional<QString> writeAll(QFileDevice &file, const QByteArray &bytes, const WriteFaults &faults)
 {
     if (faults.diskFullAfter >= 0 && faults.diskFullAfter < bytes.size()) {
         file.write(bytes.first(faults.diskFullAfter));
-        return false;
+        return kDiskFull;
     }
-    return file.write(bytes) == bytes.size();
+    errno = 0;
+    if (file.write(bytes) == bytes.size())
+        return std::nullopt;
+    // A write cut short by the system leaves Qt's error unset; the system's own reason is in errno.
+    const int code = errno;
+    return file.error() != QFileDevice::NoError || code == 0 ? file.errorString() : qt_error_string(code);
 }
 
 } // namespace
@@ -61,9 +68,8 @@ Result<void> replaceFileAtomically(const QString &path, const QByteArray &bytes,
     const QFile::Permissions permissions =
         target.exists() ? QFile(path).permissions()
                         : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
-    if (!writeAll(temp, bytes, faults))
-        return failed(QStringLiteral("write"), temp.fileName(),
-                      faults.diskFullAfter >= 0 ? kDiskFull : temp.errorString());
+    if (const std::optional<QString> why = writeAll(temp, bytes, faults))
+        return failed(QStringLiteral("write"), temp.fileName(), *why);
     if (!temp.flush() || !syncToDisk(temp.handle()) || !temp.setPermissions(permissions))
         return failed(QStringLiteral("sync"), temp.fileName(), temp.errorString());
     temp.close();
@@ -79,17 +85,29 @@ Result<void> replaceFileAtomically(const QString &path, const QByteArray &bytes,
 
 Result<void> appendToFile(const QString &path, const QByteArray &bytes, const WriteFaults &faults)
 {
-    if (faults.folderReadOnly)
-        return failed(QStringLiteral("append to"), path, kReadOnly);
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+    const bool existed = file.exists();
+    // A read-only folder refuses a new file, but a file already in it can still grow.
+    if (faults.folderReadOnly && !existed)
+        return failed(QStringLiteral("open"), path, kReadOnly);
+    // Unbuffered: a failed write leaves nothing in a buffer that would be flushed later, past the cut.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return failed(QStringLiteral("open"), path, file.errorString());
     const qint64 before = file.size();
-    if (writeAll(file, bytes, faults) && file.flush())
+    const std::optional<QString> why = writeAll(file, bytes, faults);
+    if (!why)
         return {};
-    const QString why = faults.diskFullAfter >= 0 ? kDiskFull : file.errorString();
-    file.resize(before); // no half block stays behind
-    return failed(QStringLiteral("append to"), path, why);
+    file.close();
+    // No half block stays behind, and a file this append created goes again.
+    std::error_code error;
+    if (existed)
+        std::filesystem::resize_file(nativePath(path), std::uintmax_t(before), error);
+    else
+        std::filesystem::remove(nativePath(path), error);
+    Failure failure = failed(QStringLiteral("append to"), path, *why);
+    if (error)
+        failure.reason += u"; cutting it off again: " + QString::fromStdString(error.message());
+    return failure;
 }
 
 } // namespace stylewright

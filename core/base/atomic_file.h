@@ -15,13 +15,14 @@ namespace stylewright {
 // a read-only folder (neither of which an ordinary user can make on demand).
 struct WriteFaults {
     qint64 diskFullAfter = -1;   // the disk takes this many more bytes, then is full; -1: no limit
-    bool folderReadOnly = false; // the folder refuses to create or change files
+    bool folderReadOnly = false; // the folder refuses new files; files already in it can still grow
 };
 
 // A failure's message is the system's short error text ("Permission denied"); callers wrap it
 // in a message of their own.
 Result<void> replaceFileAtomically(const QString &path, const QByteArray &bytes, const WriteFaults &faults = {});
-// Appends in one write, creating the file when missing; a failed append is cut off again.
+// Appends in one write, creating the file when missing; a failed append is cut off again (and a
+// file it created is removed).
 Result<void> appendToFile(const QString &path, const QByteArray &bytes, const WriteFaults &faults = {});
 
 } // namespace stylewright

@@ -76,7 +76,11 @@ void SheetFetcher::request(const QString &address)
         return;
     }
     m_body.clear();
-    m_reply = m_network.get(QNetworkRequest(url));
+    QNetworkRequest get(url);
+    // Qt 6 follows a redirect to the same or a safer scheme by default; a space page or sheet that
+    // moved elsewhere is not the one asked for, so a 3xx answer fails like any other.
+    get.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
+    m_reply = m_network.get(get);
     connect(m_reply, &QNetworkReply::metaDataChanged, this, [this] {
         const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
         if (length.isValid() && length.toLongLong() > m_sizeLimit)

@@ -1,7 +1,8 @@
 #pragma once
 // Downloads a space's style sheet without blocking: the space page first, then the sheet it names.
 // Each request has a time limit and a size limit; any failure ends the fetch with failed(), whose
-// message names the reason in a few words ("HTTP 404", "连接超时").
+// message names the reason in a few words ("HTTP 404", "连接超时"). Redirects are not followed:
+// a 3xx answer is a failure.
 
 #include "base/result.h"
 

@@ -6,6 +6,8 @@
 #include "options/settings_file.h"
 #include "support/helpers.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -49,6 +51,7 @@ private slots:
     void toolButtonGoesByItsCaption();
     void secondaryWindowsOpenOnce();
     void minimisingCarriesTheToolWindows();
+    void windowsOpenedWhileMinimisedStartMinimised();
     void closingClosesEverythingInOrder();
     void startsWithDesignValuesDespiteSavedSettings();
 };
@@ -203,6 +206,29 @@ void TestMainWindow::minimisingCarriesTheToolWindows()
     e.window.setWindowState(Qt::WindowMinimized);
     e.window.setWindowState(Qt::WindowMaximized);
     for (Secondary which : followers)
+        QCOMPARE(windows.window(which)->windowState(), Qt::WindowNoState);
+}
+
+void TestMainWindow::windowsOpenedWhileMinimisedStartMinimised()
+{
+    Editor e;
+    SecondaryWindows &windows = e.window.secondaryWindows();
+    e.window.setWindowState(Qt::WindowMinimized);
+    // A minimised window's buttons still answer assistive technology, as a screen reader presses them.
+    for (QStringView button : {u"cmdtool", u"cmdhuepick", u"cmdget"}) {
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(e.find(button));
+        QVERIFY(accessible && accessible->actionInterface());
+        accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    }
+    windows.open(Secondary::Connect);
+    for (Secondary which : {Secondary::Tool, Secondary::HuePick, Secondary::Fetcher}) {
+        QTRY_VERIFY(windows.window(which)); // a pressed button clicks a moment later
+        QVERIFY(windows.window(which)->windowState() & Qt::WindowMinimized);
+    }
+    QVERIFY(!(windows.window(Secondary::Connect)->windowState() & Qt::WindowMinimized));
+
+    e.window.setWindowState(Qt::WindowNoState);
+    for (Secondary which : {Secondary::Tool, Secondary::HuePick, Secondary::Fetcher})
         QCOMPARE(windows.window(which)->windowState(), Qt::WindowNoState);
 }
 

@@ -67,6 +67,7 @@ private slots:
     void editsReachTheRecord_data();
     void editsReachTheRecord();
     void recordChangesShowInWidgets();
+    void greyedCheckBox();
     void saveChangeLoadRestoresEveryWidget();
 };
 
@@ -221,6 +222,34 @@ void TestOptionForm::recordChangesShowInWidgets()
     QCOMPARE(e.find<QLineEdit>(u"txtregh")->text(), u"abc"_s);
     // What the record did not change stays as it was.
     QCOMPARE(o.value("txtkd"), u"980"_s);
+}
+
+void TestOptionForm::greyedCheckBox()
+{
+    Editor e;
+    OptionSet &o = e.window.options();
+    auto *box = e.find<QCheckBox>(u"chcbg");
+    o.setValue("chcbg", u"1"_s);
+    o.setValue("chcbg", u"2"_s);
+    QCOMPARE(box->checkState(), Qt::PartiallyChecked);
+    QCOMPARE(o.value("chcbg"), u"2"_s);
+    QVERIFY(e.find(u"txtbgp")->isEnabled()); // the greyed state leaves the picture fields as they were
+
+    // A click leaves the greyed state for good: checked, then the two states only.
+    const QStringList afterClicks{u"1"_s, u"0"_s, u"1"_s};
+    for (const QString &value : afterClicks) {
+        click(e, u"chcbg");
+        QCOMPARE(o.value("chcbg"), value);
+        QCOMPARE(box->checkState(), value == u"1" ? Qt::Checked : Qt::Unchecked);
+    }
+    // So does a change of the record.
+    o.setValue("chcbg", u"2"_s);
+    o.setValue("chcbg", u"0"_s);
+    QCOMPARE(box->checkState(), Qt::Unchecked);
+    QVERIFY(!e.find(u"txtbgp")->isEnabled());
+    click(e, u"chcbg");
+    QCOMPARE(o.value("chcbg"), u"1"_s);
+    QCOMPARE(box->checkState(), Qt::Checked);
 }
 
 void TestOptionForm::saveChangeLoadRestoresEveryWidget()

@@ -14,6 +14,7 @@ private slots:
     void valuesAreCappedAt999Bytes();
     void writingKeepsEverythingElse();
     void missingKeyGoesToTheEndOfItsSection();
+    void missingSectionGoesToTheEnd_data();
     void missingSectionGoesToTheEnd();
     void oddLineEndsSurvive();
     void gbkTrailByteInSectionName();
@@ -83,12 +84,31 @@ void TestIniDocument::missingKeyGoesToTheEndOfItsSection()
     QCOMPARE(doc.toBytes(), QByteArray("[A]\r\nk=1\r\nn=2\r\n\r\n[B]\r\nz=1\r\ny=3\r\n"));
 }
 
+void TestIniDocument::missingSectionGoesToTheEnd_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+    QTest::newRow("empty file") << QByteArray() << QByteArray("[B]\r\nk=1\r\n");
+    QTest::newRow("last line ended") << QByteArray("[A]\r\nz=1\r\n") << QByteArray("[A]\r\nz=1\r\n\r\n[B]\r\nk=1\r\n");
+    // The unended last line gets its line end, and the new section still its blank separator.
+    QTest::newRow("last line unended") << QByteArray("[A]\r\nz=1") << QByteArray("[A]\r\nz=1\r\n\r\n[B]\r\nk=1\r\n");
+    QTest::newRow("last line ended by LF") << QByteArray("[A]\nz=1\n") << QByteArray("[A]\nz=1\n\r\n[B]\r\nk=1\r\n");
+    QTest::newRow("blank line already there")
+        << QByteArray("[A]\r\nz=1\r\n\r\n") << QByteArray("[A]\r\nz=1\r\n\r\n[B]\r\nk=1\r\n");
+    QTest::newRow("unended blanks at the end")
+        << QByteArray("[A]\r\nz=1\r\n \t") << QByteArray("[A]\r\nz=1\r\n \t\r\n[B]\r\nk=1\r\n");
+}
+
 void TestIniDocument::missingSectionGoesToTheEnd()
 {
-    IniDocument doc;
-    doc.setValue(u"A", u"k", u"1");
-    doc.setValue(u"B", u"k", u"");
-    QCOMPARE(doc.toBytes(), QByteArray("[A]\r\nk=1\r\n\r\n[B]\r\nk=\r\n"));
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    IniDocument doc(before);
+    doc.setValue(u"B", u"k", u"1");
+    QCOMPARE(doc.toBytes(), after);
+    // A second new section is separated the same way.
+    doc.setValue(u"C", u"k", u"");
+    QCOMPARE(doc.toBytes(), after + "\r\n[C]\r\nk=\r\n");
 }
 
 void TestIniDocument::oddLineEndsSurvive()

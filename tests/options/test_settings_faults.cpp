@@ -1,9 +1,10 @@
-// Faults a user meets while saving settings: a full disk, and two copies of the program saving
-// at the same moment.
+// Faults a user meets while saving: a real full disk (root only; tests/base acts it out for
+// everyone), and two copies of the program saving settings at the same moment.
 
 #include "options/option_set.h"
 #include "editor/editor_actions.h"
 #include "options/settings_file.h"
+#include "generators/code_file.h"
 #include "support/fakes.h"
 #include "support/helpers.h"
 
@@ -19,6 +20,41 @@ using namespace stylewright::testing;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+
+// A tiny tmpfs with every block taken, for the lifetime of the object (root only).
+class FullDisk {
+public:
+    FullDisk()
+    {
+        if (geteuid() != 0 || !m_mountPoint.isValid())
+            return;
+        m_mounted = QProcess::execute(u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size=64k"_s, u"tmpfs"_s,
+                                                   m_mountPoint.path()}) == 0;
+    }
+    ~FullDisk()
+    {
+        if (m_mounted)
+            QProcess::execute(u"umount"_s, {m_mountPoint.path()});
+    }
+    FullDisk(const FullDisk &) = delete;
+    FullDisk &operator=(const FullDisk &) = delete;
+
+    bool isMounted() const { return m_mounted; }
+    QString folder() const { return m_mountPoint.path(); }
+    void fill() const
+    {
+        QFile filler(folder() + u"/filler"_s);
+        if (!filler.open(QIODevice::WriteOnly))
+            return;
+        const QByteArray chunk(4096, 'x');
+        while (filler.write(chunk) == chunk.size() && filler.flush()) {
+        }
+    }
+
+private:
+    QTemporaryDir m_mountPoint;
+    bool m_mounted = false;
+};
 
 QString saver()
 {
@@ -40,6 +76,7 @@ class TestSettingsFaults : public QObject {
     Q_OBJECT
 private slots:
     void fullDiskKeepsThePreviousFile();
+    void fullDiskCutsTheAppendOff();
     void twoProgramsSavingAtOnce();
 };
 
@@ -47,23 +84,14 @@ void TestSettingsFaults::fullDiskKeepsThePreviousFile()
 {
     if (geteuid() != 0)
         QSKIP("mounting a small file system needs root");
-    QTemporaryDir mountPoint;
-    QVERIFY(mountPoint.isValid());
-    if (QProcess::execute(u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size=64k"_s, u"tmpfs"_s, mountPoint.path()}) !=
-        0)
+    const FullDisk disk;
+    if (!disk.isMounted())
         QSKIP("this machine cannot mount a tmpfs");
-    auto unmount = qScopeGuard([&] { QProcess::execute(u"umount"_s, {mountPoint.path()}); });
 
-    const QString folder = mountPoint.path();
+    const QString folder = disk.folder();
     QVERIFY(saveSettings(settingsPath(folder), OptionSet()));
     const QByteArray previous = readFile(settingsPath(folder));
-    {
-        QFile filler(folder + u"/filler"_s); // take every block that is left
-        QVERIFY(filler.open(QIODevice::WriteOnly));
-        const QByteArray chunk(4096, 'x');
-        while (filler.write(chunk) == chunk.size() && filler.flush()) {
-        }
-    }
+    disk.fill();
     OptionSet changed;
     changed.setValue(u"txtbgp", QString(3000, u'墨'));
     FakePrompts prompts;
@@ -73,6 +101,25 @@ void TestSettingsFaults::fullDiskKeepsThePreviousFile()
     QCOMPARE(readFile(settingsPath(folder)), previous);
     const QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
     QCOMPARE(left, (QStringList{u"filler"_s, u"setup.ini"_s})); // no half-written temporary file
+}
+
+void TestSettingsFaults::fullDiskCutsTheAppendOff()
+{
+    if (geteuid() != 0)
+        QSKIP("mounting a small file system needs root");
+    const FullDisk disk;
+    if (!disk.isMounted())
+        QSKIP("this machine cannot mount a tmpfs");
+
+    const QString path = codeFilePath(disk.folder());
+    QVERIFY(appendBlock(path, {u"/*前*/"_s}));
+    const QByteArray before = readFile(path);
+    disk.fill();
+    // Fills the rest of the file's last block and then finds no new one.
+    const Result<void> appended = appendBlock(path, {QString(6000, u'墨')});
+    QVERIFY(!appended);
+    QVERIFY(appended.failure().message.contains(QDir::toNativeSeparators(path)));
+    QCOMPARE(readFile(path), before);
 }
 
 void TestSettingsFaults::twoProgramsSavingAtOnce()

@@ -73,6 +73,7 @@ private slots:
     void noSavedData_data();
     void noSavedData();
     void missingKeysEmptyTheirFields();
+    void transparencyWinsOverBodyPicture_data();
     void transparencyWinsOverBodyPicture();
     void loadingTwiceEqualsLoadingOnce();
     void readOnlyFolderKeepsThePreviousFile();
@@ -89,6 +90,10 @@ void TestSettingsFile::newFileInTableOrder()
 {
     QVERIFY(saveSettings(m_ini, OptionSet()));
     const QByteArray bytes = readFile(m_ini);
+    // The exact bytes of a first save of the defaults, written once and checked line by line.
+    const QString fixture = QFINDTESTDATA("fixtures/new-setup.ini");
+    QVERIFY(!fixture.isEmpty());
+    QCOMPARE(bytes, readFile(fixture));
     QVERIFY(bytes.startsWith(encodeGbk(u"[空间背景]\r\n固定背景=0\r\n背景颜色=背景颜色#000000\r\n背景图片选项=0\r\n")));
     QVERIFY(bytes.endsWith(encodeGbk(u"\r\n[宠物设置]\r\n宠物大小=默认大小\r\n")));
     QVERIFY(!bytes.contains("\n\n") && bytes.count('\n') == bytes.count("\r\n"));
@@ -223,19 +228,35 @@ void TestSettingsFile::missingKeysEmptyTheirFields()
     QCOMPARE(o.value(u"chcbg"), u"1"_s); // an empty flag leaves its box as it was
 }
 
+void TestSettingsFile::transparencyWinsOverBodyPicture_data()
+{
+    QTest::addColumn<Settings>("before"); // the record the file is loaded into
+    QTest::newRow("design-time record") << Settings{};
+    QTest::newRow("transparency already on") << Settings{{u"chcbgst"_s, u"1"_s}};
+    QTest::newRow("body picture on") << Settings{{u"chcdaob"_s, u"1"_s}};
+    QTest::newRow("body picture on, then transparency on")
+        << Settings{{u"chcdaob"_s, u"1"_s}, {u"chcbgst"_s, u"1"_s}, {u"txtdaob"_s, u"http://a.test/p.png"_s}};
+}
+
 void TestSettingsFile::transparencyWinsOverBodyPicture()
 {
+    QFETCH(Settings, before);
     OptionSet saved;
     saved.setValue(u"chcdaob", u"1"_s);
     QVERIFY(saveSettings(m_ini, saved));
     writeAll(m_ini, readFile(m_ini).replace(encodeGbk(u"主体背景透明=0"), encodeGbk(u"主体背景透明=1")));
-    OptionSet o;
+    QVERIFY(readFile(m_ini).contains(encodeGbk(u"\r\n主体背景图片选项=1\r\n")));
+
+    OptionSet o = optionsWith(before);
     QVERIFY(loadSettings(m_ini, o));
     QCOMPARE(o.value(u"chcbgst"), u"1"_s);
     QCOMPARE(o.value(u"chcdaob"), u"0"_s);
     QVERIFY(!o.isEnabled(u"chcdaob"));
     QVERIFY(!o.isEnabled(u"txtdaob"));
     QVERIFY(o.isEnabled(u"txtzttmd"));
+    const QStringList once = snapshot(o);
+    QVERIFY(loadSettings(m_ini, o));
+    QCOMPARE(snapshot(o), once);
 }
 
 void TestSettingsFile::loadingTwiceEqualsLoadingOnce()

@@ -119,6 +119,20 @@ void TestFetchText::pageDecoding_data()
     QTest::newRow("header names utf-8") << chinese.toUtf8() << QByteArray("text/html; charset=UTF-8") << chinese;
     QTest::newRow("meta names utf-8") << (QByteArray("<meta charset=\"utf-8\">") + chinese.toUtf8()) << QByteArray()
                                       << u"<meta charset=\"utf-8\">"_s + chinese;
+    QTest::newRow("meta in single quotes") << (QByteArray("<meta charset='utf-8'>") + chinese.toUtf8()) << QByteArray()
+                                           << u"<meta charset='utf-8'>"_s + chinese;
+    // Only the head of a page is searched: its first 2,048 bytes.
+    const QByteArray padding(1500, ' ');
+    QTest::newRow("meta after byte 1,024") << (padding + "<meta charset=utf-8>" + chinese.toUtf8()) << QByteArray()
+                                           << QString::fromLatin1(padding) + u"<meta charset=utf-8>" + chinese;
+    const QByteArray toTheEdge(2048 - 19, ' '); // "charset=utf-8" ends at byte 2,047
+    QTest::newRow("meta ending at byte 2,047")
+        << (toTheEdge + "<meta charset=utf-8>" + chinese.toUtf8()) << QByteArray()
+        << QString::fromLatin1(toTheEdge) + u"<meta charset=utf-8>" + chinese;
+    const QByteArray pastTheEdge(2048, ' ');
+    QTest::newRow("meta after byte 2,048 ignored")
+        << (pastTheEdge + "<meta charset=utf-8>" + encodeGbk(chinese)) << QByteArray()
+        << QString::fromLatin1(pastTheEdge) + u"<meta charset=utf-8>" + chinese;
     QTest::newRow("header gb2312") << encodeGbk(chinese) << QByteArray("text/html;charset=gb2312") << chinese;
     QTest::newRow("unknown charset") << encodeGbk(chinese) << QByteArray("text/html; charset=nonsense") << chinese;
 }

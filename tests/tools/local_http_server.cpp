@@ -43,6 +43,8 @@ void LocalHttpServer::serve(QTcpSocket *socket)
             return;
         QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) +
                           " Canned\r\nContent-Type: " + response.contentType + "\r\nConnection: close\r\n";
+        if (!response.location.isEmpty())
+            head += "Location: " + response.location + "\r\n";
         if (response.sendLength)
             head += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
         guarded->write(head + "\r\n" + response.body);

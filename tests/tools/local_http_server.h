@@ -13,9 +13,10 @@ struct CannedResponse {
     int status = 200;
     QByteArray body;
     QByteArray contentType = "text/html";
-    int delayMs = 0;        // wait this long before answering
-    bool silent = false;    // read the request and never answer
-    bool sendLength = true; // false: no Content-Length, the end of the body is the closed connection
+    int delayMs = 0;          // wait this long before answering
+    bool silent = false;      // read the request and never answer
+    bool sendLength = true;   // false: no Content-Length, the end of the body is the closed connection
+    QByteArray location = {}; // a Location header, for redirects
 };
 
 class LocalHttpServer : public QObject {

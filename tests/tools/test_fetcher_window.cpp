@@ -33,6 +33,14 @@ CannedResponse sheet(const QString &text)
     return CannedResponse{200, encodeGbk(text), "text/css"};
 }
 
+// A redirect to a path that would answer well.
+CannedResponse movedTo(int status, const QByteArray &path)
+{
+    CannedResponse r{status, "moved"};
+    r.location = path;
+    return r;
+}
+
 CannedResponse silent()
 {
     CannedResponse r;
@@ -72,7 +80,9 @@ private slots:
     void saveNamesStayInFolder();
     void writeFailureIsReported();
     void windowKeepsRunningDuringSlowResponse();
+    void secondFetchWaitsForFirst_data();
     void secondFetchWaitsForFirst();
+    void fetcherRefusesASecondStart();
     void enterFetches();
     void closingDuringFetchIsQuiet();
 
@@ -200,6 +210,10 @@ void TestFetcherWindow::failuresKeepText_data()
     QTest::newRow("page 500") << u"/s"_s << CannedResponse{500, "<link href=\"/s/css/item/1.css\">"} << goodSheet;
     QTest::newRow("sheet 404") << u"/s"_s << goodPage << CannedResponse{404, "a{}"};
     QTest::newRow("sheet 500") << u"/s"_s << goodPage << CannedResponse{500, "a{}"};
+    // Redirects are not followed: the address the user typed must be the space itself.
+    QTest::newRow("page 302") << u"/s"_s << movedTo(302, "/moved") << goodSheet;
+    QTest::newRow("page 301") << u"/s"_s << movedTo(301, "/moved") << goodSheet;
+    QTest::newRow("sheet 307") << u"/s"_s << goodPage << movedTo(307, "/moved.css");
     QTest::newRow("page without marker") << u"/s"_s << page("<link href=\"/t/css/item/1.css\">") << goodSheet;
     QTest::newRow("marker without .css") << u"/s"_s << page("<a href=\"/s/css/item/1.html\">") << goodSheet;
     QTest::newRow("page never answers") << u"/s"_s << silent() << goodSheet;
@@ -217,6 +231,9 @@ void TestFetcherWindow::failuresKeepText()
     QFETCH(CannedResponse, sheetResponse);
     m_server->route(u"/s"_s, pageResponse);
     m_server->route(u"/s/css/item/1.css"_s, sheetResponse);
+    m_server->route(u"/moved"_s,
+                    pageResponse.location.isEmpty() ? pageResponse : page("<a href=\"/s/css/item/1.css\">"));
+    m_server->route(u"/moved.css"_s, sheet(u"a{}"_s));
     m_window->fetcher().setTimeout(std::chrono::milliseconds(300));
     css()->setPlainText(kKeep);
 
@@ -231,6 +248,7 @@ void TestFetcherWindow::failuresKeepText()
     QCOMPARE(m_prompts.shown.size(), 1);
     QCOMPARE(m_prompts.shown[0].title, u"错误提示"_s);
     QCOMPARE(m_prompts.shown[0].text, kFetchFailedText);
+    QVERIFY(!m_server->requests.contains(u"/moved"_s) && !m_server->requests.contains(u"/moved.css"_s));
 }
 
 void TestFetcherWindow::saveNamesStayInFolder_data()
@@ -299,19 +317,53 @@ void TestFetcherWindow::windowKeepsRunningDuringSlowResponse()
     QCOMPARE(css()->toPlainText(), u"a{}\n"_s);
 }
 
+void TestFetcherWindow::secondFetchWaitsForFirst_data()
+{
+    QTest::addColumn<QString>("second"); // the address at the second click, after the origin
+    QTest::newRow("same address") << u"/s"_s;
+    QTest::newRow("another space") << u"/t"_s;
+    // The window ignores the click before looking at the address: no message during a fetch.
+    QTest::newRow("address that cannot be fetched") << u"<too short>"_s;
+}
+
 void TestFetcherWindow::secondFetchWaitsForFirst()
 {
+    QFETCH(QString, second);
     CannedResponse slow = page("<link href=\"/s/css/item/1.css\">");
     slow.delayMs = 200;
     m_server->route(u"/s"_s, slow);
     m_server->route(u"/s/css/item/1.css"_s, sheet(u"a{}"_s));
     address()->setText(m_server->origin() + u"/s");
     button(u"cmdget"_s)->click();
+    address()->setText(second == u"<too short>" ? u"http://a"_s : m_server->origin() + second);
     button(u"cmdget"_s)->click();
     QTRY_VERIFY_WITH_TIMEOUT(!m_window->fetcher().isBusy(), 10000);
     QTest::qWait(100);
     QCOMPARE(m_server->requests, QStringList({u"/s"_s, u"/s/css/item/1.css"_s}));
     QVERIFY(m_prompts.shown.isEmpty());
+    QCOMPARE(css()->toPlainText(), u"a{}\n"_s);
+}
+
+void TestFetcherWindow::fetcherRefusesASecondStart()
+{
+    CannedResponse slow = page("<link href=\"/s/css/item/1.css\">");
+    slow.delayMs = 200;
+    m_server->route(u"/s"_s, slow);
+    m_server->route(u"/s/css/item/1.css"_s, sheet(u"a{}"_s));
+    SheetFetcher &fetcher = m_window->fetcher();
+    QSignalSpy fetched(&fetcher, &SheetFetcher::fetched);
+    QSignalSpy failed(&fetcher, &SheetFetcher::failed);
+
+    QVERIFY(fetcher.start(m_server->origin() + u"/s"));
+    QVERIFY(!fetcher.start(m_server->origin() + u"/t"));
+    QTRY_VERIFY_WITH_TIMEOUT(!fetcher.isBusy(), 10000);
+    QCOMPARE(fetched.size(), 1);
+    QCOMPARE(failed.size(), 0);
+    QCOMPARE(m_server->requests, QStringList({u"/s"_s, u"/s/css/item/1.css"_s}));
+
+    QVERIFY(fetcher.start(m_server->origin() + u"/s")); // free again once the first is over
+    QTRY_VERIFY_WITH_TIMEOUT(!fetcher.isBusy(), 10000);
+    QCOMPARE(fetched.size(), 2);
 }
 
 void TestFetcherWindow::enterFetches()

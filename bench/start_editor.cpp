@@ -3,6 +3,7 @@
 #include "editor/main_window.h"
 #include "idle_report.h"
 #include "options/option_set.h"
+#include "stylewright/network_module.h"
 #include "stylewright/tool_windows.h"
 #include "system/qt_colour_dialog.h"
 #include "system/qt_platform.h"
@@ -18,7 +19,8 @@ int main(int argc, char *argv[])
     stylewright::QtColourDialog colourDialog;
     stylewright::OptionSet options;
     stylewright::MainWindow window(options, folder, prompts, desktop, colourDialog);
-    stylewright::installToolWindows(window.secondaryWindows(), folder, prompts, desktop);
+    stylewright::installToolWindows(window.secondaryWindows(), folder, prompts, desktop,
+                                    stylewright::loadNetworkSheetSource);
     window.show();
     new IdleReport(&window);
     return app.exec();

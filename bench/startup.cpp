@@ -13,7 +13,7 @@
 namespace {
 
 struct Start {
-    double ms;     // from starting the program until it reports
+    double ms;      // from starting the program until it reports
     double peakMiB; // its peak resident memory until then
 };
 

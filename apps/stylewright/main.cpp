@@ -1,5 +1,6 @@
 #include "editor/main_window.h"
 #include "options/option_set.h"
+#include "stylewright/network_module.h"
 #include "stylewright/tool_windows.h"
 #include "system/qt_colour_dialog.h"
 #include "system/qt_platform.h"
@@ -15,7 +16,8 @@ int main(int argc, char *argv[])
     stylewright::QtColourDialog colourDialog;
     stylewright::OptionSet options;
     stylewright::MainWindow window(options, folder, prompts, desktop, colourDialog);
-    stylewright::installToolWindows(window.secondaryWindows(), folder, prompts, desktop);
+    stylewright::installToolWindows(window.secondaryWindows(), folder, prompts, desktop,
+                                    stylewright::loadNetworkSheetSource);
     QObject::connect(&window, &stylewright::MainWindow::closed, &app, [] { QCoreApplication::exit(0); });
     window.show();
     return app.exec();

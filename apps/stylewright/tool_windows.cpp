@@ -9,10 +9,12 @@
 
 namespace stylewright {
 
-void installToolWindows(SecondaryWindows &windows, const QString &programFolder, Prompts &prompts, Desktop &desktop)
+void installToolWindows(SecondaryWindows &windows, const QString &programFolder, Prompts &prompts, Desktop &desktop,
+                        SheetSourceMaker makeSource)
 {
-    windows.setFactory(Secondary::Fetcher, [programFolder, &prompts] {
+    windows.setFactory(Secondary::Fetcher, [programFolder, &prompts, makeSource] {
         FetcherSetup setup;
+        setup.makeSource = makeSource;
         setup.programFolder = programFolder;
         return new FetcherWindow(setup, prompts);
     });

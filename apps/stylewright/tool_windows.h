@@ -2,6 +2,8 @@
 // Registers the companion tool windows (fetcher, colour picker, tool window, contact window)
 // with the editor's secondary-window manager.
 
+#include "platform/sheet_source.h"
+
 #include <QString>
 
 namespace stylewright {
@@ -10,6 +12,8 @@ class SecondaryWindows;
 class Prompts;
 class Desktop;
 
-void installToolWindows(SecondaryWindows &windows, const QString &programFolder, Prompts &prompts, Desktop &desktop);
+// The fetcher window gets its sheets from makeSource.
+void installToolWindows(SecondaryWindows &windows, const QString &programFolder, Prompts &prompts, Desktop &desktop,
+                        SheetSourceMaker makeSource);
 
 } // namespace stylewright

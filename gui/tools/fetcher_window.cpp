@@ -2,7 +2,6 @@
 
 #include "platform/prompts.h"
 #include "tools/contact_windows.h"
-#include "tools/sheet_fetcher.h"
 #include "service/sheet_file.h"
 #include "service/sheet_text.h"
 #include "service/space_address.h"
@@ -37,7 +36,7 @@ QString textWithCrLf(const QPlainTextEdit *edit)
 
 FetcherWindow::FetcherWindow(const FetcherSetup &setup, Prompts &prompts, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_setup(setup), m_prompts(prompts),
-      m_fetcher(new SheetFetcher(setup.prefix, this))
+      m_fetcher(setup.makeSource(setup.prefix))
 {
     setObjectName(setup.standalone ? QStringLiteral("frmmain") : QStringLiteral("frmsheetfetch2"));
     setWindowTitle(kTitle);
@@ -84,11 +83,11 @@ FetcherWindow::FetcherWindow(const FetcherSetup &setup, Prompts &prompts, QWidge
 
     connect(m_get, &QPushButton::clicked, this, &FetcherWindow::fetch);
     connect(save, &QPushButton::clicked, this, &FetcherWindow::save);
-    connect(m_fetcher, &SheetFetcher::fetched, this, &FetcherWindow::showFetched);
-    connect(m_fetcher, &SheetFetcher::failed, this, [this](const Failure &why) {
-        logFailure(why);
-        m_prompts.inform(kErrorTitle, kFetchFailedText);
-    });
+    m_fetcher->setListener({[this](const QString &sheet) { showFetched(sheet); },
+                            [this](const Failure &why) {
+                                logFailure(why);
+                                m_prompts.inform(kErrorTitle, kFetchFailedText);
+                            }});
 }
 
 FetcherWindow::~FetcherWindow()

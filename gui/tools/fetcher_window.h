@@ -2,6 +2,7 @@
 // The space CSS fetcher window: fetches the style sheet a space uses, shows it line by line and saves
 // it under "csscode" next to the program. Borderless, with its own title row and rounded corners.
 
+#include "platform/sheet_source.h"
 #include "service/outside_links.h"
 
 #include <QPointer>
@@ -15,9 +16,9 @@ class QPushButton;
 namespace stylewright {
 
 class Prompts;
-class SheetFetcher;
 
 struct FetcherSetup {
+    SheetSourceMaker makeSource;                  // where sheets come from
     QString programFolder;                        // "csscode" goes here
     QString prefix = kSpaceHostPrefix.toString(); // scheme and host of the space server
     int cornerEllipse = 12;                       // pixels
@@ -33,7 +34,7 @@ public:
     FetcherWindow(const FetcherSetup &setup, Prompts &prompts, QWidget *parent = nullptr);
     ~FetcherWindow() override;
 
-    SheetFetcher &fetcher() { return *m_fetcher; }
+    SheetSource &fetcher() { return *m_fetcher; }
     // The about window of the sheetfetch program, when it is open.
     QWidget *aboutWindow() const { return m_about; }
 
@@ -55,7 +56,7 @@ private:
 
     FetcherSetup m_setup;
     Prompts &m_prompts;
-    SheetFetcher *m_fetcher;
+    std::unique_ptr<SheetSource> m_fetcher;
     QPlainTextEdit *m_css;
     QLineEdit *m_address;
     QPushButton *m_get;

@@ -4,10 +4,11 @@
 
 namespace stylewright {
 
-std::unique_ptr<FetcherWindow> createSheetfetchWindow(const QString &programFolder, Prompts &prompts,
-                                                      std::function<void()> endProgram)
+std::unique_ptr<FetcherWindow> createSheetfetchWindow(SheetSourceMaker makeSource, const QString &programFolder,
+                                                      Prompts &prompts, std::function<void()> endProgram)
 {
     FetcherSetup setup;
+    setup.makeSource = std::move(makeSource);
     setup.programFolder = programFolder;
     setup.cornerEllipse = 24;
     setup.standalone = true;

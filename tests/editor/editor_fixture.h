@@ -7,6 +7,7 @@
 #include "options/catalogue.h"
 #include "options/option_set.h"
 #include "platform/colour_dialog.h"
+#include "stylewright/network_module.h"
 #include "stylewright/tool_windows.h"
 #include "support/fakes.h"
 
@@ -39,7 +40,8 @@ struct Editor {
     explicit Editor(const QString &folder = {})
         : window(record, folder.isEmpty() ? dir.path() : folder, prompts, desktop, colours)
     {
-        installToolWindows(window.secondaryWindows(), folder.isEmpty() ? dir.path() : folder, prompts, desktop);
+        installToolWindows(window.secondaryWindows(), folder.isEmpty() ? dir.path() : folder, prompts, desktop,
+                           loadNetworkSheetSource);
         window.show();
         if (!QTest::qWaitForWindowExposed(&window))
             qWarning("the editor window was never shown");

@@ -8,6 +8,7 @@
 #include "tools/huepick_window.h"
 #include "service/sheet_text.h"
 #include "tools/sheetfetch_app.h"
+#include "stylewright/network_module.h"
 #include "stylewright/tool_windows.h"
 
 #include <QApplication>
@@ -64,12 +65,12 @@ int main(int argc, char *argv[])
     picker.close();
 
     SecondaryWindows windows;
-    installToolWindows(windows, QDir::tempPath(), prompts, desktop);
+    installToolWindows(windows, QDir::tempPath(), prompts, desktop, loadNetworkSheetSource);
     QWidget *fetcher = windows.open(Secondary::Fetcher);
     fetcher->findChild<QPlainTextEdit *>(u"txtcss"_s)->setPlainText(splitSheetLines(kSampleSheet));
     ok &= shoot(fetcher, out.filePath(u"fetcher-12px.png"_s));
 
-    auto sheetfetch = createSheetfetchWindow(QDir::tempPath(), prompts, [] {});
+    auto sheetfetch = createSheetfetchWindow(loadNetworkSheetSource, QDir::tempPath(), prompts, [] {});
     sheetfetch->findChild<QPlainTextEdit *>(u"txtcss"_s)->setPlainText(splitSheetLines(kSampleSheet));
     ok &= shoot(sheetfetch.get(), out.filePath(u"sheetfetch-24px.png"_s));
     sheetfetch->showAbout();

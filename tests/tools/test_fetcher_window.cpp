@@ -2,7 +2,7 @@
 #include "base/text_encoding.h"
 #include "support/fakes.h"
 #include "tools/fetcher_window.h"
-#include "tools/sheet_fetcher.h"
+#include "network/sheet_fetcher.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -107,6 +107,7 @@ void TestFetcherWindow::init()
     m_server = std::make_unique<LocalHttpServer>();
     m_prompts = FakePrompts();
     FetcherSetup setup;
+    setup.makeSource = [](const QString &prefix) { return std::make_unique<SheetFetcher>(prefix); };
     setup.programFolder = programFolder();
     setup.prefix = m_server->origin();
     m_window = std::make_unique<FetcherWindow>(setup, m_prompts);
@@ -350,9 +351,10 @@ void TestFetcherWindow::fetcherRefusesASecondStart()
     slow.delayMs = 200;
     m_server->route(u"/s"_s, slow);
     m_server->route(u"/s/css/item/1.css"_s, sheet(u"a{}"_s));
-    SheetFetcher &fetcher = m_window->fetcher();
-    QSignalSpy fetched(&fetcher, &SheetFetcher::fetched);
-    QSignalSpy failed(&fetcher, &SheetFetcher::failed);
+    SheetFetcher fetcher(m_server->origin());
+    QList<QString> fetched;
+    QList<Failure> failed;
+    fetcher.setListener({[&](const QString &sheet) { fetched << sheet; }, [&](const Failure &why) { failed << why; }});
 
     QVERIFY(fetcher.start(m_server->origin() + u"/s"));
     QVERIFY(!fetcher.start(m_server->origin() + u"/t"));

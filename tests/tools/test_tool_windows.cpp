@@ -4,6 +4,7 @@
 #include "tools/huepick_window.h"
 #include "tools/sheetfetch_app.h"
 #include "tools/tool_window.h"
+#include "stylewright/network_module.h"
 #include "stylewright/tool_windows.h"
 #include "tools/window_shape.h"
 
@@ -72,7 +73,7 @@ void TestToolWindows::init()
     m_prompts = FakePrompts();
     m_desktop = FakeDesktop();
     m_windows = std::make_unique<SecondaryWindows>();
-    installToolWindows(*m_windows, m_dir->path(), m_prompts, m_desktop);
+    installToolWindows(*m_windows, m_dir->path(), m_prompts, m_desktop, loadNetworkSheetSource);
 }
 
 void TestToolWindows::cleanup()
@@ -248,7 +249,7 @@ void TestToolWindows::fetcherCorners()
 {
     // A point two pixels in from a corner lies inside a 12-pixel corner and outside a 24-pixel one.
     QWidget *editorFetcher = m_windows->open(Secondary::Fetcher);
-    auto sheetfetch = createSheetfetchWindow(m_dir->path(), m_prompts, [] {});
+    auto sheetfetch = createSheetfetchWindow(loadNetworkSheetSource, m_dir->path(), m_prompts, [] {});
     for (QWidget *w : {editorFetcher, static_cast<QWidget *>(sheetfetch.get())}) {
         QVERIFY(!w->mask().contains(QPoint(0, 0)));
         QVERIFY(w->mask().contains(QPoint(w->width() / 2, w->height() - 1)));
@@ -290,7 +291,7 @@ void TestToolWindows::closeLabelClosesInEditor()
 void TestToolWindows::sheetfetchEndsAndShowsAbout()
 {
     int ended = 0;
-    auto window = createSheetfetchWindow(m_dir->path(), m_prompts, [&ended] { ++ended; });
+    auto window = createSheetfetchWindow(loadNetworkSheetSource, m_dir->path(), m_prompts, [&ended] { ++ended; });
     window->show();
     QCOMPARE(window->objectName(), u"frmmain"_s);
     auto *aboutLabel = window->findChild<QLabel *>(u"lbltxt"_s);

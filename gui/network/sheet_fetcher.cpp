@@ -1,4 +1,4 @@
-#include "tools/sheet_fetcher.h"
+#include "network/sheet_fetcher.h"
 
 #include "base/text_encoding.h"
 #include "service/sheet_text.h"
@@ -127,7 +127,8 @@ void SheetFetcher::finish()
     m_stage = Stage::Idle;
     const QString sheet = decodeGbk(m_body);
     m_body.clear();
-    emit fetched(sheet);
+    if (m_listener.fetched)
+        m_listener.fetched(sheet);
 }
 
 void SheetFetcher::fail(const Failure &why)
@@ -138,7 +139,8 @@ void SheetFetcher::fail(const Failure &why)
     dropReply();
     m_body.clear();
     m_stage = Stage::Idle;
-    emit failed(why);
+    if (m_listener.failed)
+        m_listener.failed(why);
 }
 
 void SheetFetcher::failAfterSignal(const Failure &why)

@@ -4,7 +4,7 @@
 // message names the reason in a few words ("HTTP 404", "连接超时"). Redirects are not followed:
 // a 3xx answer is a failure.
 
-#include "base/result.h"
+#include "platform/sheet_source.h"
 
 #include <QByteArray>
 #include <QNetworkAccessManager>
@@ -17,7 +17,7 @@ class QNetworkReply;
 
 namespace stylewright {
 
-class SheetFetcher : public QObject {
+class SheetFetcher final : public QObject, public SheetSource {
     Q_OBJECT
 public:
     static constexpr std::chrono::milliseconds kDefaultTimeout{20'000};
@@ -27,20 +27,11 @@ public:
     explicit SheetFetcher(const QString &prefix, QObject *parent = nullptr);
     ~SheetFetcher() override;
 
-    // Longest wait for each of the two responses.
-    void setTimeout(std::chrono::milliseconds timeout) { m_timeout = timeout; }
-    // Largest body accepted for each of the two responses, in bytes.
-    void setSizeLimit(qint64 bytes) { m_sizeLimit = bytes; }
-    bool isBusy() const { return m_stage != Stage::Idle; }
-
-    // Starts fetching the sheet of the space at address; false (and nothing starts) while a
-    // fetch is running.
-    bool start(const QString &address);
-
-signals:
-    // The sheet decoded from GBK, as the server sent it.
-    void fetched(const QString &sheet);
-    void failed(const stylewright::Failure &why);
+    void setListener(Listener listener) override { m_listener = std::move(listener); }
+    bool start(const QString &address) override;
+    bool isBusy() const override { return m_stage != Stage::Idle; }
+    void setTimeout(std::chrono::milliseconds timeout) override { m_timeout = timeout; }
+    void setSizeLimit(qint64 bytes) override { m_sizeLimit = bytes; }
 
 private:
     enum class Stage { Idle, Page, Sheet };
@@ -52,6 +43,7 @@ private:
     void failAfterSignal(const Failure &why);
     void dropReply();
 
+    Listener m_listener;
     QString m_prefix;
     QString m_userPart;
     std::chrono::milliseconds m_timeout = kDefaultTimeout;

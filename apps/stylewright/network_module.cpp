@@ -1,0 +1,64 @@
+#include "stylewright/network_module.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibrary>
+#include <QTimer>
+
+namespace stylewright {
+namespace {
+
+using MakeSource = SheetSource *(*)(const QString &prefix);
+
+// Stands in for a module that could not be loaded: every fetch fails, saying why.
+class MissingNetwork final : public SheetSource {
+public:
+    explicit MissingNetwork(QString why) : m_why(std::move(why)) {}
+
+    void setListener(Listener listener) override { m_listener = std::move(listener); }
+    bool start(const QString &) override
+    {
+        QTimer::singleShot(0, [listener = m_listener, why = m_why] {
+            if (listener.failed)
+                listener.failed({QStringLiteral("网络模块没有找到"), why});
+        });
+        return true;
+    }
+    bool isBusy() const override { return false; }
+    void setTimeout(std::chrono::milliseconds) override {}
+    void setSizeLimit(qint64) override {}
+
+private:
+    Listener m_listener;
+    QString m_why;
+};
+
+MakeSource resolveModule(const QStringList &folders, QString *why)
+{
+    for (const QString &folder : folders) {
+        QLibrary module(QDir(folder).filePath(QStringLiteral("stylewright-network")));
+        if (auto make = reinterpret_cast<MakeSource>(module.resolve("stylewright_make_sheet_source")))
+            return make; // the module stays loaded for the rest of the run
+        *why += module.errorString() + u'\n';
+    }
+    return nullptr;
+}
+
+} // namespace
+
+std::unique_ptr<SheetSource> loadNetworkSheetSource(const QString &prefix)
+{
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    return loadNetworkSheetSourceFrom(prefix,
+                                      {programDir.path(), programDir.filePath(QStringLiteral(STYLEWRIGHT_MODULE_DIR))});
+}
+
+std::unique_ptr<SheetSource> loadNetworkSheetSourceFrom(const QString &prefix, const QStringList &folders)
+{
+    QString why;
+    if (const MakeSource make = resolveModule(folders, &why))
+        return std::unique_ptr<SheetSource>(make(prefix));
+    return std::make_unique<MissingNetwork>(why.trimmed());
+}
+
+} // namespace stylewright

@@ -7,4 +7,4 @@ cmake --preset bench >/dev/null
 cmake --build --preset bench >/dev/null
 cd build/bench/bench
 ./bench_core
-./bench_startup "${1:-15}"
+./bench_startup "${1:-25}"

@@ -1,5 +1,6 @@
 #include "network/sheet_fetcher.h"
 #include "startup/command_line.h"
+#include "startup/data_folder_hints.h"
 #include "system/qt_platform.h"
 #include "tools/fetcher_window.h"
 #include "tools/sheetfetch_app.h"
@@ -20,11 +21,12 @@ int main(int argc, char *argv[])
         return *line.exitCode;
     stylewright::QtPrompts prompts;
     const auto makeSource = [](const QString &prefix) { return std::make_unique<stylewright::SheetFetcher>(prefix); };
-    const auto window =
-        stylewright::createSheetfetchWindow(makeSource, stylewright::dataFolderInUse(line), prompts, [] {
-            QApplication::closeAllWindows();
-            QCoreApplication::quit();
-        });
+    const QString dataFolder = stylewright::dataFolderInUse(line);
+    const auto window = stylewright::createSheetfetchWindow(makeSource, dataFolder, prompts, [] {
+        QApplication::closeAllWindows();
+        QCoreApplication::quit();
+    });
+    stylewright::showSheetFolder(*window, dataFolder);
     window->show();
     return app.exec();
 }

@@ -1,7 +1,7 @@
 #include "stylewright/editor_start.h"
 
 #include "startup/command_line.h"
-#include "stylewright/data_folder_hints.h"
+#include "startup/data_folder_hints.h"
 #include "stylewright/network_module.h"
 
 #include <QCoreApplication>

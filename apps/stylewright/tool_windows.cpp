@@ -1,6 +1,6 @@
 #include "stylewright/tool_windows.h"
 
-#include "stylewright/data_folder_hints.h"
+#include "startup/data_folder_hints.h"
 #include "editor/secondary_windows.h"
 #include "tools/contact_windows.h"
 #include "tools/fetcher_window.h"
@@ -17,7 +17,9 @@ void installToolWindows(SecondaryWindows &windows, const ProgramFolders &folders
         FetcherSetup setup;
         setup.makeSource = makeSource;
         setup.programFolder = dataFolder;
-        return new FetcherWindow(setup, prompts);
+        auto *fetcher = new FetcherWindow(setup, prompts);
+        showSheetFolder(*fetcher, dataFolder);
+        return fetcher;
     });
     windows.setFactory(Secondary::HuePick, [&prompts] { return new HuePickWindow(makeScreenPixels(), prompts); });
     windows.setFactory(Secondary::Tool, [folders, &windows, &desktop] {

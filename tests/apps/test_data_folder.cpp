@@ -7,7 +7,7 @@
 #include "generators/code_file.h"
 #include "options/option_set.h"
 #include "options/settings_file.h"
-#include "stylewright/data_folder_hints.h"
+#include "startup/data_folder_hints.h"
 #include "stylewright/network_module.h"
 #include "stylewright/tool_windows.h"
 #include "support/fakes.h"
@@ -131,6 +131,9 @@ void TestDataFolder::userSeesTheFolder()
     QVERIFY(tool->height() >= tool->layout()->totalHeightForWidth(tool->width()));
     tool->findChild<QPushButton *>(u"cmdupdate"_s)->click();
     QCOMPARE(desktop.openedFiles, QStringList{notes.fileName()});
+    // The fetcher saves into the data folder, and says so.
+    QWidget *fetcher = windows.open(Secondary::Fetcher);
+    QVERIFY(fetcher->findChild<QPushButton *>(u"cmdsave"_s)->toolTip().contains(data + u"/csscode"));
     windows.closeAll();
 
     SecondaryWindows portable;

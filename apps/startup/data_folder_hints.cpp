@@ -1,7 +1,8 @@
-#include "stylewright/data_folder_hints.h"
+#include "startup/data_folder_hints.h"
 
 #include "generators/code_file.h"
 #include "options/settings_file.h"
+#include "service/sheet_file.h"
 
 #include <QDir>
 #include <QLabel>
@@ -26,6 +27,12 @@ void showDataFolder(QWidget &editorWindow, const QString &folder)
     setTip(editorWindow, QStringLiteral("cmdsave"), QStringLiteral("把设置保存到 %1").arg(settings));
     setTip(editorWindow, QStringLiteral("cmdlook"),
            QStringLiteral("打开 %1").arg(QDir::toNativeSeparators(codeFilePath(folder))));
+}
+
+void showSheetFolder(QWidget &fetcherWindow, const QString &folder)
+{
+    const QString sheets = QDir::toNativeSeparators(QDir(folder).filePath(kSheetFolder.toString()));
+    setTip(fetcherWindow, QStringLiteral("cmdsave"), QStringLiteral("保存到 %1 文件夹").arg(sheets));
 }
 
 void addDataFolderLine(QWidget &toolWindow, const QString &folder)

@@ -132,14 +132,12 @@ void TestCommandLine::cssIsWhatTheButtonsAppend()
     for (const TabDef &tab : tabs())
         runAreaButton(tab.area, loaded, buttons.path(), prompts, desktop);
     const QByteArray appended = readFile(codeFilePath(buttons.path()));
-    QVERIFY(appended.contains("\r\n"));
 
     const QStringList before = QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     const Run printed = css({u"--css"_s, ini});
     QCOMPARE(printed.status, 0);
     QVERIFY2(printed.err.isEmpty(), qPrintable(printed.err));
     QCOMPARE(printed.out, decodeGbk(appended).toUtf8());
-    QVERIFY(printed.out.contains("微软雅黑"));
     QCOMPARE(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before); // no file written
     QCOMPARE(QDir(m_dir.filePath(u"saved"_s)).entryList(QDir::Files), QStringList{u"setup.ini"_s});
 }

@@ -22,6 +22,7 @@ int main(int argc, char *argv[])
     stylewright::installToolWindows(window.secondaryWindows(), folder, prompts, desktop,
                                     stylewright::loadNetworkSheetSource);
     window.show();
+    window.offerRecovery();
     new IdleReport(&window);
     return app.exec();
 }

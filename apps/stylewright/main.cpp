@@ -20,5 +20,6 @@ int main(int argc, char *argv[])
                                     stylewright::loadNetworkSheetSource);
     QObject::connect(&window, &stylewright::MainWindow::closed, &app, [] { QCoreApplication::exit(0); });
     window.show();
+    window.offerRecovery();
     return app.exec();
 }

@@ -40,12 +40,14 @@ void lookAtCode(const QString &folder, Prompts &prompts, Desktop &desktop)
         prompts.inform(kErrorTitle, kNoCodeMessage);
 }
 
-void saveSettingsAction(const QString &folder, const OptionSet &options, Prompts &prompts)
+bool saveSettingsAction(const QString &folder, const OptionSet &options, Prompts &prompts)
 {
-    if (const Result<void> saved = writeSettings(settingsPath(folder), options); !saved) {
+    const Result<void> saved = writeSettings(settingsPath(folder), options);
+    if (!saved) {
         logFailure(saved.failure());
         prompts.inform(kProgramTitle, saved.failure().message);
     }
+    return saved.ok();
 }
 
 void loadSettingsAction(const QString &folder, OptionSet &options, Prompts &prompts)

@@ -12,12 +12,13 @@ namespace stylewright {
 namespace {
 
 constexpr int kDotSize = 8;
+const QString kDotName = QStringLiteral("changeMark");
 
 class ChangeDot : public QWidget {
 public:
     explicit ChangeDot(QWidget *field) : QWidget(field)
     {
-        setObjectName(QStringLiteral("changeMark"));
+        setObjectName(kDotName);
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setFixedSize(kDotSize, kDotSize);
         place();
@@ -36,9 +37,10 @@ protected:
     }
 };
 
+// By name: a field has other child widgets (a choice field's line edit), and a dot has no meta-object of its own.
 ChangeDot *dotOf(const QWidget *field)
 {
-    return field->findChild<ChangeDot *>(QString(), Qt::FindDirectChildrenOnly);
+    return dynamic_cast<ChangeDot *>(field->findChild<QWidget *>(kDotName, Qt::FindDirectChildrenOnly));
 }
 
 } // namespace

@@ -160,7 +160,8 @@ QString IniDocument::value(QStringView section, QStringView key, qsizetype maxBy
 QByteArray IniDocument::encodeValue(QStringView value)
 {
     QByteArray bytes = encodeGbk(value);
-    bytes.replace('\r', ' ').replace('\n', ' ');
+    if (bytes.contains('\r') || bytes.contains('\n')) // replace() copies and scans slowly even when there are none
+        bytes.replace('\r', ' ').replace('\n', ' ');
     return bytes;
 }
 

@@ -17,25 +17,39 @@ constexpr QStringView kSection = u"autosave";
 constexpr QByteArrayView kCheckKey = "check=";
 constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
 
-constexpr std::array<quint32, 256> crcTable()
+// CRC-32 (ISO 3309, as zip and png use it), eight bytes a step: a large file is checked in a
+// fraction of the time a byte at a time takes.
+using CrcTables = std::array<std::array<quint32, 256>, 8>;
+
+constexpr CrcTables crcTables()
 {
-    std::array<quint32, 256> table{};
+    CrcTables t{};
     for (quint32 n = 0; n < 256; ++n) {
         quint32 c = n;
         for (int k = 0; k < 8; ++k)
             c = c & 1 ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-        table[n] = c;
+        t[0][n] = c;
     }
-    return table;
+    for (quint32 n = 0; n < 256; ++n) {
+        for (int k = 1; k < 8; ++k)
+            t[k][n] = t[0][t[k - 1][n] & 0xFF] ^ (t[k - 1][n] >> 8);
+    }
+    return t;
 }
 
-// CRC-32 (ISO 3309), as zip and png use it.
 quint32 crc32(QByteArrayView bytes)
 {
-    static constexpr std::array<quint32, 256> kTable = crcTable();
+    static constexpr CrcTables kT = crcTables();
+    const auto *p = reinterpret_cast<const uchar *>(bytes.data());
+    qsizetype left = bytes.size();
     quint32 c = 0xFFFFFFFFu;
-    for (char b : bytes)
-        c = kTable[(c ^ quint8(b)) & 0xFF] ^ (c >> 8);
+    for (; left >= 8; left -= 8, p += 8) {
+        const quint32 low = c ^ (quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 | quint32(p[3]) << 24);
+        c = kT[7][low & 0xFF] ^ kT[6][(low >> 8) & 0xFF] ^ kT[5][(low >> 16) & 0xFF] ^ kT[4][low >> 24] ^ kT[3][p[4]] ^
+            kT[2][p[5]] ^ kT[1][p[6]] ^ kT[0][p[7]];
+    }
+    for (; left > 0; --left, ++p)
+        c = kT[0][(c ^ *p) & 0xFF] ^ (c >> 8);
     return c ^ 0xFFFFFFFFu;
 }
 

@@ -55,8 +55,7 @@ private slots:
     void writesSoonAfterChangesAndNeverWhileIdle();
     void savingAndACleanCloseRemoveTheFile();
     void aFailedWriteIsOneQuietNoticeAndTriedAgainOnTheNextChange();
-    void theNextStartOffersTheUnsavedOptions();
-    void answeringNoRemovesThem();
+    void theNextStartOffersTheUnsavedOptionsOrDropsThem();
     void anUnusableFileIsKeptAsideWithANotice_data();
     void anUnusableFileIsKeptAsideWithANotice();
 };
@@ -140,41 +139,36 @@ void TestAutosave::aFailedWriteIsOneQuietNoticeAndTriedAgainOnTheNextChange()
     QVERIFY(stateOf(*readRecovery(recoveryFileOf(e))) == stateOf(e.record));
 }
 
-void TestAutosave::theNextStartOffersTheUnsavedOptions()
+void TestAutosave::theNextStartOffersTheUnsavedOptionsOrDropsThem()
 {
     QTemporaryDir dir;
     const OptionSet unsaved = someEdits();
     QVERIFY(writeRecovery(recoveryPath(dir.path()), unsaved).ok());
-    Editor e(dir.path());
-    e.prompts.answers = {true};
-    e.window.offerRecovery();
-    QCOMPARE(e.prompts.shown.size(), 1);
-    QCOMPARE(e.prompts.shown[0].title, kConfirmTitle);
-    QCOMPARE(e.prompts.shown[0].text, kRecoveryQuestion);
-    QVERIFY(stateOf(e.record) == stateOf(unsaved));
-    QCOMPARE(e.record.value("chcmrl(2)"), u"2"_s); // the greyed state, which setup.ini cannot hold
-    QCOMPARE(e.window.history().stack().count(), 1);
-    e.window.history().undo();
-    QVERIFY(stateOf(e.record) == stateOf(OptionSet()));
+    {
+        Editor e(dir.path());
+        e.prompts.answers = {true};
+        e.window.offerRecovery();
+        QCOMPARE(e.prompts.shown.size(), 1);
+        QCOMPARE(e.prompts.shown[0].title, kConfirmTitle);
+        QCOMPARE(e.prompts.shown[0].text, kRecoveryQuestion);
+        QVERIFY(stateOf(e.record) == stateOf(unsaved));
+        QCOMPARE(e.record.value("chcmrl(2)"), u"2"_s); // the greyed state, which setup.ini cannot hold
+        QCOMPARE(e.window.history().stack().count(), 1);
+        e.window.history().undo();
+        QVERIFY(stateOf(e.record) == stateOf(OptionSet()));
+    }
 
-    // Without a recovery file nothing is asked.
-    QTemporaryDir empty;
-    Editor plain(empty.path());
+    // No: the file goes and nothing changes. Then, without a file, nothing is asked.
+    QVERIFY(writeRecovery(recoveryPath(dir.path()), unsaved).ok());
+    Editor declined(dir.path());
+    declined.window.offerRecovery();
+    QCOMPARE(declined.prompts.shown.size(), 1);
+    QVERIFY(!QFile::exists(recoveryPath(dir.path())));
+    QVERIFY(stateOf(declined.record) == stateOf(OptionSet()));
+    QCOMPARE(declined.window.history().stack().count(), 0);
+    Editor plain(dir.path());
     plain.window.offerRecovery();
     QVERIFY(plain.prompts.shown.isEmpty());
-    QVERIFY(stateOf(plain.record) == stateOf(OptionSet()));
-}
-
-void TestAutosave::answeringNoRemovesThem()
-{
-    QTemporaryDir dir;
-    QVERIFY(writeRecovery(recoveryPath(dir.path()), someEdits()).ok());
-    Editor e(dir.path());
-    e.window.offerRecovery(); // No
-    QCOMPARE(e.prompts.shown.size(), 1);
-    QVERIFY(!QFile::exists(recoveryPath(dir.path())));
-    QVERIFY(stateOf(e.record) == stateOf(OptionSet()));
-    QCOMPARE(e.window.history().stack().count(), 0);
 }
 
 void TestAutosave::anUnusableFileIsKeptAsideWithANotice_data()

@@ -1,4 +1,4 @@
-// Putting options back to their design-time values: one option, one tab or everything.
+// Putting one tab back to its design-time values, as the window starts with them.
 
 #include "options/catalogue.h"
 #include "options/defaults.h"
@@ -32,25 +32,9 @@ OptionSet everythingChanged()
 class TestDefaults : public QObject {
     Q_OBJECT
 private slots:
-    void changedMeansTheValueDiffers();
     void aTabComesBackAsTheWindowStartsAndOthersStay();
-    void everythingComesBack();
     void theStartStatesAreWhatTheRulesGive();
-    void oneOptionGoesThroughTheRules();
 };
-
-void TestDefaults::changedMeansTheValueDiffers()
-{
-    OptionSet o;
-    for (const OptionDef &def : options())
-        QVERIFY(!differsFromDefault(o, def.option));
-    o.setValue(Option::HeaderHeight, u"301"_s);
-    o.setEnabled(Option::NameTop, false); // an enabled flag is not a value
-    QVERIFY(differsFromDefault(o, Option::HeaderHeight));
-    QVERIFY(!differsFromDefault(o, Option::NameTop));
-    o.setValue(Option::HeaderHeight, u"300"_s);
-    QVERIFY(!differsFromDefault(o, Option::HeaderHeight));
-}
 
 void TestDefaults::aTabComesBackAsTheWindowStartsAndOthersStay()
 {
@@ -65,17 +49,6 @@ void TestDefaults::aTabComesBackAsTheWindowStartsAndOthersStay()
             QVERIFY2(o.value(def.option) == expected.value(def.option), where.constData());
             QVERIFY2(o.isEnabled(def.option) == expected.isEnabled(def.option), where.constData());
         }
-    }
-}
-
-void TestDefaults::everythingComesBack()
-{
-    OptionSet o = everythingChanged();
-    resetAll(o);
-    const OptionSet fresh;
-    for (const OptionDef &def : options()) {
-        QCOMPARE(o.value(def.option), fresh.value(def.option));
-        QCOMPARE(o.isEnabled(def.option), fresh.isEnabled(def.option));
     }
 }
 
@@ -103,19 +76,6 @@ void TestDefaults::theStartStatesAreWhatTheRulesGive()
             QVERIFY2(!moved || def.tab == box.tab, qPrintable(box.id + u" reaches "_s + def.id));
         }
     }
-}
-
-void TestDefaults::oneOptionGoesThroughTheRules()
-{
-    OptionSet o;
-    o.setValue(Option::PagePictureOn, u"1"_s);
-    o.setValue(Option::PagePicture, u"http://x/y.gif"_s);
-    resetOption(o, Option::PagePictureOn);
-    QCOMPARE(o.value(Option::PagePictureOn), u"0"_s);
-    QVERIFY(!o.isEnabled(Option::PagePicture));
-    QCOMPARE(o.value(Option::PagePicture), u"http://x/y.gif"_s); // only the one option goes back
-    resetOption(o, Option::PagePicture);
-    QVERIFY(!differsFromDefault(o, Option::PagePicture));
 }
 
 QTEST_GUILESS_MAIN(TestDefaults)

@@ -177,9 +177,11 @@ void TestEditHistory::eachChoiceFromTheListIsOneStep()
     undo(e);
     QCOMPARE(o.value("cmblan"), first);
     QVERIFY(o.isEnabled("txtzlan")); // the width fields follow the layout back
+    QVERIFY(marked(e, u"cmblan"));
     undo(e);
     QCOMPARE(o.value("cmblan"), u"默认分栏"_s);
     QVERIFY(!o.isEnabled("txtzlan"));
+    QVERIFY(!marked(e, u"cmblan"));
 }
 
 void TestEditHistory::readingSettingsIsOneStepAndUndoBringsBackTheEdits()

@@ -7,4 +7,5 @@ cmake --preset bench >/dev/null
 cmake --build --preset bench >/dev/null
 cd build/bench/bench
 ./bench_core
+./bench_autosave
 ./bench_startup "${1:-25}"

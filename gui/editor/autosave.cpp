@@ -1,9 +1,11 @@
 #include "editor/autosave.h"
 
+#include "base/data_folder.h"
 #include "options/option_set.h"
 #include "options/recovery_file.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <memory>
 
 namespace stylewright {
@@ -43,7 +45,9 @@ void Autosave::write()
     m_unsavedSince.invalidate();
     auto snapshot = std::make_shared<const OptionSet>(m_options);
     m_pool.start([this, snapshot, path = m_path, faults = m_faults] {
-        const Result<void> result = writeRecovery(path, *snapshot, faults);
+        // The user's data folder is made on the first save; an autosave before it makes it too.
+        const Result<void> folder = makeDataFolder(QFileInfo(path).absolutePath());
+        const Result<void> result = folder ? writeRecovery(path, *snapshot, faults) : folder;
         QMetaObject::invokeMethod(
             this, [this, result] { finished(result); }, Qt::QueuedConnection);
     });

@@ -53,6 +53,7 @@ class TestAutosave : public QObject {
     Q_OBJECT
 private slots:
     void writesSoonAfterChangesAndNeverWhileIdle();
+    void makesTheDataFolderWhenItIsNotThereYet();
     void savingAndACleanCloseRemoveTheFile();
     void aFailedWriteIsOneQuietNoticeAndTriedAgainOnTheNextChange();
     void theNextStartOffersTheUnsavedOptionsOrDropsThem();
@@ -85,6 +86,16 @@ void TestAutosave::writesSoonAfterChangesAndNeverWhileIdle()
     e.window.history().undo();
     QVERIFY(waitForWrite(e));
     QVERIFY(stateOf(*readRecovery(recoveryFileOf(e))) == stateOf(e.record));
+}
+
+void TestAutosave::makesTheDataFolderWhenItIsNotThereYet()
+{
+    QTemporaryDir parent;
+    const QString folder = parent.filePath(u"stylewright"_s); // made on the first save, or now
+    Editor e(folder);
+    typeInto(e, u"txtregh", u"1"_s);
+    QVERIFY(waitForWrite(e));
+    QVERIFY(readRecovery(recoveryPath(folder)).ok());
 }
 
 void TestAutosave::savingAndACleanCloseRemoveTheFile()

@@ -1,0 +1,108 @@
+#include "stylewright-preview/png_export.h"
+
+#include "stylewright-preview/sample_page.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QImage>
+#include <QTextStream>
+#include <QTimer>
+#include <QWebEngineView>
+
+namespace stylewright {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr auto kGiveUpAfter = 60s;  // the page never loading is a fault, not a slow network
+constexpr auto kPicturesWait = 10s; // a picture that has not come by then is drawn as missing
+constexpr auto kPollEvery = 50ms;
+
+// Starts loading every picture the sheet names and counts the ones still coming; two frames
+// must also pass so that the page is drawn with what came.
+constexpr QStringView kWatchPictures =
+    u"(function () {"
+    u"  var names = new Set();"
+    u"  document.querySelectorAll('*').forEach(function (e) {"
+    u"    var re = /url\\(\"([^\"]*)\"\\)/g, m, bg = getComputedStyle(e).backgroundImage;"
+    u"    while ((m = re.exec(bg))) names.add(m[1]);"
+    u"  });"
+    u"  window.stylewrightWaiting = names.size + 1;"
+    u"  var done = function () { window.stylewrightWaiting--; };"
+    u"  names.forEach(function (name) { var i = new Image(); i.onload = i.onerror = done; i.src = name; });"
+    u"  requestAnimationFrame(function () { requestAnimationFrame(done); });"
+    u"  return names.size;"
+    u"})()";
+
+QTextStream &err()
+{
+    static QTextStream stream(stderr);
+    return stream;
+}
+
+// Runs the event loop until ready() holds or the time is up; false when the time ran out.
+bool waitUntil(const std::function<bool()> &ready, std::chrono::milliseconds limit)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!ready()) {
+        if (timer.elapsed() > limit.count())
+            return false;
+        QEventLoop loop;
+        QTimer::singleShot(kPollEvery, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return true;
+}
+
+// Waits for the pictures the sheet names, or for kPicturesWait.
+void waitForPictures(SamplePage &page)
+{
+    bool watching = false;
+    page.evaluate(kWatchPictures.toString(), [&](const QVariant &) { watching = true; });
+    if (!waitUntil([&] { return watching; }, kGiveUpAfter))
+        return;
+    bool settled = false;
+    waitUntil(
+        [&] {
+            bool answered = false;
+            page.evaluate(QStringLiteral("window.stylewrightWaiting"), [&](const QVariant &left) {
+                settled = left.toInt() <= 0;
+                answered = true;
+            });
+            waitUntil([&] { return answered; }, kGiveUpAfter);
+            return settled;
+        },
+        kPicturesWait);
+}
+
+} // namespace
+
+int exportPicture(const QString &css, const QSize &size, const QString &path)
+{
+    QWebEngineView view;
+    auto *page = new SamplePage(&view);
+    view.setPage(page);
+    view.resize(size);
+    view.show();
+
+    bool applied = false;
+    QObject::connect(page, &SamplePage::applied, &view, [&] { applied = true; });
+    page->applyCss(css, 1);
+    if (!waitUntil([&] { return applied; }, kGiveUpAfter)) {
+        err() << "stylewright-preview: 示例页面没有加载完成，图片没有生成。" << Qt::endl;
+        return 1;
+    }
+    waitForPictures(*page);
+
+    const QImage picture = view.grab().toImage();
+    if (picture.isNull() || !picture.save(path, "PNG")) {
+        err() << "stylewright-preview: 无法写入图片文件“" << QDir::toNativeSeparators(path) << "”。" << Qt::endl;
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace stylewright

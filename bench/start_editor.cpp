@@ -4,6 +4,7 @@
 #include "idle_report.h"
 #include "options/option_set.h"
 #include "stylewright/network_module.h"
+#include "stylewright/preview_button.h"
 #include "stylewright/tool_windows.h"
 #include "system/qt_colour_dialog.h"
 #include "system/qt_platform.h"
@@ -21,6 +22,7 @@ int main(int argc, char *argv[])
     stylewright::MainWindow window(options, folder, prompts, desktop, colourDialog);
     stylewright::installToolWindows(window.secondaryWindows(), folder, prompts, desktop,
                                     stylewright::loadNetworkSheetSource);
+    stylewright::installLivePreview(window, prompts);
     window.show();
     new IdleReport(&window);
     return app.exec();

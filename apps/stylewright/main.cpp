@@ -1,6 +1,7 @@
 #include "editor/main_window.h"
 #include "options/option_set.h"
 #include "stylewright/network_module.h"
+#include "stylewright/preview_button.h"
 #include "stylewright/tool_windows.h"
 #include "system/qt_colour_dialog.h"
 #include "system/qt_platform.h"
@@ -18,6 +19,7 @@ int main(int argc, char *argv[])
     stylewright::MainWindow window(options, folder, prompts, desktop, colourDialog);
     stylewright::installToolWindows(window.secondaryWindows(), folder, prompts, desktop,
                                     stylewright::loadNetworkSheetSource);
+    stylewright::installLivePreview(window, prompts);
     QObject::connect(&window, &stylewright::MainWindow::closed, &app, [] { QCoreApplication::exit(0); });
     window.show();
     return app.exec();

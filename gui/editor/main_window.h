@@ -22,6 +22,7 @@ class SecondaryWindows;
 inline const QString kMainWindowTitle = QStringLiteral("stylewright正式版 09.01.12 --------------打造个性化墨檐空间");
 inline const QString kShowToolCaption = QStringLiteral("显示工具栏");
 inline const QString kHideToolCaption = QStringLiteral("隐藏工具栏");
+inline const QString kPreviewCaption = QStringLiteral("实时预览");
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -34,10 +35,14 @@ public:
 
     OptionSet &options() { return m_options; }
     SecondaryWindows &secondaryWindows() { return *m_windows; }
+    // Shows the "实时预览" button (and its Ctrl+P); hidden while no preview program is there.
+    void setPreviewAvailable(bool available);
 
 signals:
     // The window has closed, and the secondary windows with it: the program ends.
     void closed();
+    // The "实时预览" button was pressed.
+    void previewRequested();
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -56,6 +61,7 @@ private:
     QTabWidget *m_tabs;
     OptionForm *m_form;
     QPushButton *m_toolButton = nullptr;
+    QPushButton *m_previewButton = nullptr;
 };
 
 } // namespace stylewright

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QTextStream>
 #include <csignal>
 #include <unistd.h>
@@ -49,6 +50,12 @@ int runPicture(int argc, char *argv[], const PreviewCommand &command)
     const Result<QString> css = sheetOfFile(command.settingsFile);
     if (!css) {
         err() << css.failure().message << Qt::endl;
+        return 2;
+    }
+    const QFileInfo picture(command.pictureFile);
+    if (!picture.absoluteDir().exists() || picture.isDir()) {
+        err() << "stylewright-preview: 无法写入图片文件“" << QDir::toNativeSeparators(command.pictureFile)
+              << "”：文件夹不存在或这是一个文件夹。" << Qt::endl;
         return 2;
     }
     // The picture needs no screen, so a script on a machine without one can make it too.

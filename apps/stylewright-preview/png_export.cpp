@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QTextStream>
 #include <QTimer>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 
 namespace stylewright {
@@ -84,6 +85,7 @@ int exportPicture(const QString &css, const QSize &size, const QString &path)
 {
     QWebEngineView view;
     auto *page = new SamplePage(&view);
+    page->settings()->setAttribute(QWebEngineSettings::ShowScrollBars, false); // a picture, not a window
     view.setPage(page);
     view.resize(size);
     view.show();

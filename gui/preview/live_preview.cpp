@@ -67,7 +67,8 @@ void LivePreview::open()
         sendSheet();
     }
     m_process->send(WindowMessage{WindowCommand::Show});
-    if (auto *window = qobject_cast<QWidget *>(parent()); window && window->isMinimized())
+    m_minimised = static_cast<QWidget *>(parent())->isMinimized();
+    if (m_minimised)
         m_process->send(WindowMessage{WindowCommand::Minimise});
 }
 
@@ -89,7 +90,9 @@ bool LivePreview::eventFilter(QObject *watched, QEvent *event)
     if (watched == parent() && isRunning()) {
         if (event->type() == QEvent::WindowStateChange) {
             const bool minimised = static_cast<QWidget *>(watched)->isMinimized();
-            m_process->send(WindowMessage{minimised ? WindowCommand::Minimise : WindowCommand::Restore});
+            if (minimised != m_minimised)
+                m_process->send(WindowMessage{minimised ? WindowCommand::Minimise : WindowCommand::Restore});
+            m_minimised = minimised;
         } else if (event->type() == QEvent::Close) {
             m_process->stop();
         }

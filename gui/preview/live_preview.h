@@ -59,6 +59,7 @@ private:
     PreviewProcess *m_process;
     QTimer m_settle;
     quint64 m_sequence = 0;
+    bool m_minimised = false; // as the preview was last told
 };
 
 } // namespace stylewright

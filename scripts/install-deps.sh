@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   fonts-wqy-microhei xdg-utils
   xvfb xauth
+  qt6-webengine-dev libqt6webenginecore6-bin # the live preview program (its engine's helper process is the -bin)
 )
 # Extra packages a caller asks for (e.g. the sanitizer or fuzzing toolchain).
 packages+=("$@")

@@ -1,19 +1,26 @@
 // Shows the editor with its live preview on the current display and saves the whole screen as
-// the preview shows the design values, a busy set of options, and a size that is not a number:
+// the preview shows the design values, a busy set of options, and a size that is not a number,
+// then the "代码" tab of a preview window in this process:
 // stylewright-preview-shots <output folder> <folder of pictures the busy set names>.
 
 #include "editor/main_window.h"
 #include "options/option_set.h"
 #include "preview/live_preview.h"
+#include "preview/preview_sheet.h"
+#include "stylewright-preview/engine_setup.h"
+#include "stylewright-preview/preview_window.h"
+#include "stylewright-preview/sample_page.h"
 #include "stylewright/preview_button.h"
 #include "system/qt_colour_dialog.h"
 #include "system/qt_platform.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
@@ -25,8 +32,11 @@ namespace {
 // Warm page, three columns, pictures from the given folder: most generators take their other branch.
 void makeBusy(OptionSet &o, const QString &pictures)
 {
+    // As data addresses: the sample page may load pictures from the web, never from local files.
     const auto picture = [&](const char *name) {
-        return QUrl::fromLocalFile(QDir(pictures).filePath(QString::fromUtf8(name))).toString();
+        QFile file(QDir(pictures).filePath(QString::fromUtf8(name)));
+        file.open(QIODevice::ReadOnly);
+        return QString::fromLatin1("data:image/svg+xml;base64," + file.readAll().toBase64());
     };
     const QList<QPair<const char *, QString>> values{
         {"txtbgc", QStringLiteral("f4efe6")},    {"txtnc", QStringLiteral("8c5a3c")},
@@ -65,8 +75,24 @@ bool shoot(LivePreview &preview, MainWindow &window, const QString &path)
 
 } // namespace
 
+// The "代码" tab of a preview window in this process, showing the options' sheet.
+bool shootCodeTab(const OptionSet &options, const QString &path)
+{
+    PreviewWindow window;
+    window.findChild<QTabWidget *>(QStringLiteral("previewTabs"))->setCurrentIndex(1);
+    window.resize(900, 600);
+    window.show();
+    QSignalSpy applied(&window.page(), &SamplePage::applied);
+    window.showSheet(sheetFor(options), 1);
+    if (!applied.wait(30000))
+        return false;
+    QTextStream(stdout) << path << Qt::endl;
+    return window.grab().save(path);
+}
+
 int main(int argc, char *argv[])
 {
+    prepareWebEngine();
     QApplication app(argc, argv);
     if (argc != 3) {
         QTextStream(stderr) << "usage: stylewright-preview-shots <output folder> <pictures folder>" << Qt::endl;
@@ -80,7 +106,7 @@ int main(int argc, char *argv[])
     OptionSet record;
     MainWindow window(record, programFolder.path(), prompts, desktop, colourDialog);
     installLivePreview(window, prompts, QStringLiteral(STYLEWRIGHT_PREVIEW_PROGRAM));
-    window.move(0, 0);
+    window.move(1120, 0); // beside the preview window, which has no window manager to place it
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
@@ -92,5 +118,7 @@ int main(int argc, char *argv[])
     if (!shoot(*preview, window, out.filePath(QStringLiteral("preview-busy.png"))))
         return 1;
     record.setValue("txtnfz", QStringLiteral("36px"));
-    return shoot(*preview, window, out.filePath(QStringLiteral("preview-notice.png"))) ? 0 : 1;
+    if (!shoot(*preview, window, out.filePath(QStringLiteral("preview-notice.png"))))
+        return 1;
+    return shootCodeTab(record, out.filePath(QStringLiteral("preview-code.png"))) ? 0 : 1;
 }

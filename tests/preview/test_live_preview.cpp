@@ -245,6 +245,7 @@ void TestLivePreview::crashOffersARestart()
         ::kill(pid_t(first.pid()), SIGKILL);
     }
     const FakeRun second = fake();
+    e.record.setValue("txtbgc", QStringLiteral("0f0f0f")); // written into a pipe whose reader is gone
     QTRY_COMPARE_WITH_TIMEOUT(e.prompts.shown.size(), 1, kWaitMs);
     QCOMPARE(e.prompts.shown[0].title, kErrorTitle);
     QCOMPARE(e.prompts.shown[0].text, kPreviewCrashedQuestion);

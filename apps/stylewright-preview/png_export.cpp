@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
+#include <memory>
+#include <optional>
 
 namespace stylewright {
 namespace {
@@ -58,23 +60,24 @@ bool waitUntil(const std::function<bool()> &ready, std::chrono::milliseconds lim
     return true;
 }
 
+// How many pictures the page still waits for, or nothing when it does not answer.
+std::optional<int> picturesLeft(SamplePage &page)
+{
+    auto left = std::make_shared<std::optional<int>>(); // the answer may come after we gave up
+    page.evaluate(QStringLiteral("window.stylewrightWaiting"), [left](const QVariant &n) { *left = n.toInt(); });
+    if (!waitUntil([&] { return left->has_value(); }, kGiveUpAfter))
+        return std::nullopt;
+    return **left;
+}
+
 // Waits for the pictures the sheet names, or for kPicturesWait.
 void waitForPictures(SamplePage &page)
 {
-    bool watching = false;
-    page.evaluate(kWatchPictures.toString(), [&](const QVariant &) { watching = true; });
-    if (!waitUntil([&] { return watching; }, kGiveUpAfter))
-        return;
-    bool settled = false;
+    page.evaluate(kWatchPictures.toString(), [](const QVariant &) {}); // scripts run in order: before the count
     waitUntil(
         [&] {
-            bool answered = false;
-            page.evaluate(QStringLiteral("window.stylewrightWaiting"), [&](const QVariant &left) {
-                settled = left.toInt() <= 0;
-                answered = true;
-            });
-            waitUntil([&] { return answered; }, kGiveUpAfter);
-            return settled;
+            const std::optional<int> left = picturesLeft(page);
+            return !left || *left <= 0;
         },
         kPicturesWait);
 }

@@ -6,6 +6,7 @@
 
 #include <QCloseEvent>
 #include <QLabel>
+#include <QScreen>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <QWebEngineView>
@@ -35,7 +36,7 @@ PreviewWindow::PreviewWindow(QWidget *parent)
     layout->setSpacing(0);
     layout->addWidget(m_notice);
     layout->addWidget(m_tabs, 1);
-    resize(1100, 800);
+    resize(QSize(1100, 800).boundedTo(screen()->availableSize() * 9 / 10)); // the page is 950 wide
 }
 
 void PreviewWindow::showSheet(const Sheet &sheet, quint64 sequence)

@@ -94,7 +94,11 @@ bool LivePreview::eventFilter(QObject *watched, QEvent *event)
                 m_process->send(WindowMessage{minimised ? WindowCommand::Minimise : WindowCommand::Restore});
             m_minimised = minimised;
         } else if (event->type() == QEvent::Close) {
-            m_process->stop();
+            // Once the close has gone through; a main window that refused it keeps its preview.
+            QTimer::singleShot(0, this, [this] {
+                if (!static_cast<QWidget *>(parent())->isVisible())
+                    m_process->stop();
+            });
         }
     }
     return QObject::eventFilter(watched, event);

@@ -70,7 +70,6 @@ void PreviewProcess::readAnswers()
         }
     }
     if (m_reader.failure() && !m_expectEnd) {
-        logFailure(*m_reader.failure());
         m_expectEnd = true; // what follows is reported here, not as an end of its own
         m_process->kill();
         emit crashed(m_reader.failure()->reason);

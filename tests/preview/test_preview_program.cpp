@@ -1,9 +1,11 @@
 // The preview program run as a user or a script runs it: one picture from a settings file.
 
+#include "local_http_server.h"
 #include "options/option_set.h"
 #include "options/settings_file.h"
 #include "support/helpers.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
@@ -49,20 +51,37 @@ private:
 
 void TestPreviewProgram::pictureShowsTheChosenBodyColour()
 {
-    // The header's font size is not a number: that area is left out and said so, the rest is drawn.
+    // The header's picture is served here and must be in the picture; the navigation's font size
+    // is not a number, so that area is left out and said so, and the rest is drawn.
+    QImage red(8, 8, QImage::Format_RGB32);
+    red.fill(QColor(0xee, 0x22, 0x11));
+    QByteArray png;
+    QBuffer buffer(&png);
+    red.save(&buffer, "PNG");
+    LocalHttpServer server;
+    server.route(QStringLiteral("/header.png"), {200, png, "image/png", 300});
     const QString settings = m_dir.filePath(QStringLiteral("look.ini"));
     QVERIFY(saveSettings(settings, optionsWith({{QStringLiteral("txtbgc"), QStringLiteral("背景颜色#12ab34")},
-                                                {QStringLiteral("txtnfz"), QStringLiteral("36px")}})));
+                                                {QStringLiteral("chcmrl(0)"), QStringLiteral("1")},
+                                                {QStringLiteral("txtmrl(0)"), server.origin() + u"/header.png"},
+                                                {QStringLiteral("cmbmrl(0)"), QStringLiteral("repeat")},
+                                                {QStringLiteral("txtdhunz"), QStringLiteral("14px")}})));
     const QString picture = m_dir.filePath(QStringLiteral("look.png"));
-    const Run run = runPreview({QStringLiteral("--settings"), settings, QStringLiteral("--png"), picture,
-                                QStringLiteral("--size"), QStringLiteral("1200x700")});
-    QCOMPARE(run.status, 0);
-    QVERIFY2(run.errors.contains(QStringLiteral("2.名称简介")), qPrintable(run.errors));
+    QProcess process; // the server answers in this process's event loop while the program runs
+    process.start(QStringLiteral(PREVIEW_PROGRAM), {QStringLiteral("--settings"), settings, QStringLiteral("--png"),
+                                                    picture, QStringLiteral("--size"), QStringLiteral("1200x700")});
+    QTRY_VERIFY_WITH_TIMEOUT(process.state() == QProcess::NotRunning, 120000);
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 0);
+    const QString errors = QString::fromLocal8Bit(process.readAllStandardError());
+    QVERIFY2(errors.contains(QStringLiteral("3.导航设置")), qPrintable(errors));
     const QImage image(picture);
     QCOMPARE(image.size(), QSize(1200, 700));
     // The page is 950 pixels wide and centred: its sides show the body.
     for (const QPoint point : {QPoint(10, 400), QPoint(1180, 100), QPoint(60, 680)})
         QCOMPARE(QString::number(image.pixel(point) & 0xffffff, 16), QStringLiteral("12ab34"));
+    // Right of the name and introduction, the header shows its picture.
+    QCOMPARE(QString::number(image.pixel(900, 200) & 0xffffff, 16), QStringLiteral("ee2211"));
 }
 
 void TestPreviewProgram::badInputIsRefusedBeforeTheEngineStarts_data()

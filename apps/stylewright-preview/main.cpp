@@ -96,5 +96,9 @@ int main(int argc, char *argv[])
         QTextStream(stdout) << kPreviewUsage << Qt::flush;
         return 0;
     }
+    if (!command->picture && ::isatty(STDIN_FILENO)) { // started by hand: the live window waits for the editor
+        err() << kPreviewUsage << Qt::flush;
+        return 2;
+    }
     return command->picture ? runPicture(argc, argv, *command) : runLive(argc, argv);
 }

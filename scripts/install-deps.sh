@@ -8,6 +8,7 @@ packages=(
   fonts-wqy-microhei xdg-utils qt6-translations-l10n
   desktop-file-utils appstream dpkg-dev file
   xvfb xauth
+  qt6-webengine-dev libqt6webenginecore6-bin # the live preview program (its engine's helper process is the -bin)
 )
 # Extra packages a caller asks for (e.g. the sanitizer or fuzzing toolchain).
 packages+=("$@")

@@ -3,6 +3,7 @@
 #include "startup/command_line.h"
 #include "startup/data_folder_hints.h"
 #include "stylewright/network_module.h"
+#include "stylewright/preview_button.h"
 
 #include <QCoreApplication>
 
@@ -11,6 +12,7 @@ namespace stylewright {
 Editor::Editor(const ProgramFolders &folders) : m_window(m_options, folders.data, m_prompts, m_desktop, m_colourDialog)
 {
     installToolWindows(m_window.secondaryWindows(), folders, m_prompts, m_desktop, loadNetworkSheetSource);
+    installLivePreview(m_window, m_prompts);
     showDataFolder(m_window, folders.data);
     QObject::connect(&m_window, &MainWindow::closed, qApp, [] { QCoreApplication::exit(0); });
 }

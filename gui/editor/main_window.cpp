@@ -10,6 +10,7 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QTabBar>
@@ -104,6 +105,10 @@ QWidget *MainWindow::buildButtons()
             [this] { m_windows->open(Secondary::Fetcher); });
     m_toolButton = addButton(row, "cmdtool", kShowToolCaption);
     connect(m_toolButton, &QPushButton::clicked, this, &MainWindow::toggleToolWindow);
+    m_previewButton = addButton(row, "cmdpreview", kPreviewCaption);
+    m_previewButton->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    m_previewButton->hide();
+    connect(m_previewButton, &QPushButton::clicked, this, &MainWindow::previewRequested);
     return bar;
 }
 
@@ -113,6 +118,11 @@ QPushButton *MainWindow::addButton(QLayout *row, const char *name, const QString
     button->setObjectName(QString::fromLatin1(name));
     row->addWidget(button);
     return button;
+}
+
+void MainWindow::setPreviewAvailable(bool available)
+{
+    m_previewButton->setVisible(available);
 }
 
 // The caption alone says whether the next click shows or closes the tool window.

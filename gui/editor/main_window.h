@@ -24,6 +24,7 @@ class SecondaryWindows;
 inline const QString kMainWindowTitle = QStringLiteral("stylewright正式版 09.01.12 --------------打造个性化墨檐空间");
 inline const QString kShowToolCaption = QStringLiteral("显示工具栏");
 inline const QString kHideToolCaption = QStringLiteral("隐藏工具栏");
+inline const QString kPreviewCaption = QStringLiteral("实时预览");
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -41,10 +42,14 @@ public:
     EditHistory &history();
     // At start: offers back the options a run that did not close cleanly left behind.
     void offerRecovery();
+    // Shows the "实时预览" button (and its Ctrl+P); hidden while no preview program is there.
+    void setPreviewAvailable(bool available);
 
 signals:
     // The window has closed, and the secondary windows with it: the program ends.
     void closed();
+    // The "实时预览" button was pressed.
+    void previewRequested();
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -64,6 +69,7 @@ private:
     OptionForm *m_form;
     EditSafety *m_safety;
     QPushButton *m_toolButton = nullptr;
+    QPushButton *m_previewButton = nullptr;
 };
 
 } // namespace stylewright

@@ -1,7 +1,7 @@
 # Installs the build into a fresh prefix and checks the result as a desktop would see it: every
 # file where it belongs and nothing else, the .desktop entries and AppStream metadata valid, the
 # programs runnable, and the editor finding its network module from where it was installed.
-# usage: cmake -DBUILD_DIR= -DPREFIX= -DBINDIR= -DLIBDIR= -DDATADIR= -DPROBE= -P check_install.cmake
+# usage: cmake -DBUILD_DIR= -DPREFIX= -DBINDIR= -DLIBDIR= -DDATADIR= -DPROBE= -DPREVIEW= -P check_install.cmake
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
   RESULT_VARIABLE result OUTPUT_QUIET ERROR_VARIABLE errors)
@@ -19,6 +19,9 @@ set(expected
   ${DATADIR}/metainfo/org.stylewright.Sheetfetch.metainfo.xml
   ${DATADIR}/metainfo/org.stylewright.Stylewright.metainfo.xml
   ${LIBDIR}/stylewright/stylewright-network.so)
+if(PREVIEW) # built when Qt WebEngine is there
+  list(APPEND expected ${BINDIR}/stylewright-preview)
+endif()
 file(GLOB_RECURSE installed LIST_DIRECTORIES false RELATIVE ${PREFIX} ${PREFIX}/*)
 list(SORT installed)
 list(SORT expected)

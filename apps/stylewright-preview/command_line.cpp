@@ -1,0 +1,52 @@
+#include "stylewright-preview/command_line.h"
+
+#include <QCommandLineParser>
+#include <QRegularExpression>
+
+namespace stylewright {
+namespace {
+
+constexpr int kLargestSide = 10000;
+
+Failure usageFailure(const QString &what)
+{
+    return {what + u'\n' + kPreviewUsage, what};
+}
+
+} // namespace
+
+Result<PreviewCommand> parseCommand(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption settings(QStringLiteral("settings"), {}, QStringLiteral("FILE"));
+    const QCommandLineOption png(QStringLiteral("png"), {}, QStringLiteral("OUT"));
+    const QCommandLineOption size(QStringLiteral("size"), {}, QStringLiteral("WxH"));
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    parser.addOptions({settings, png, size, help});
+    if (!parser.parse(arguments))
+        return usageFailure(parser.errorText());
+    if (!parser.positionalArguments().isEmpty())
+        return usageFailure(QStringLiteral("多余的参数：") + parser.positionalArguments().join(u' '));
+
+    PreviewCommand command;
+    command.help = parser.isSet(help);
+    command.picture = parser.isSet(png) || parser.isSet(settings) || parser.isSet(size);
+    if (command.help || !command.picture)
+        return command;
+    if (!parser.isSet(settings) || !parser.isSet(png))
+        return usageFailure(QStringLiteral("--settings 与 --png 必须一起使用。"));
+    command.settingsFile = parser.value(settings);
+    command.pictureFile = parser.value(png);
+    if (parser.isSet(size)) {
+        static const QRegularExpression shape(QStringLiteral("^([0-9]{1,5})[xX]([0-9]{1,5})$"));
+        const QRegularExpressionMatch m = shape.match(parser.value(size));
+        const int width = m.captured(1).toInt(), height = m.captured(2).toInt();
+        if (!m.hasMatch() || width < 1 || height < 1 || width > kLargestSide || height > kLargestSide)
+            return usageFailure(
+                QStringLiteral("--size 应写成“宽x高”，例如 1280x800，每边 1 到 %1。").arg(kLargestSide));
+        command.size = QSize(width, height);
+    }
+    return command;
+}
+
+} // namespace stylewright

@@ -1,0 +1,65 @@
+#pragma once
+// The editor's live preview: the preview program, started on first use, shows the sample page
+// with the sheet of the options as they stand, follows every change within a moment, and
+// follows the main window's minimising, restoring and closing.
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <chrono>
+
+class QWidget;
+
+namespace stylewright {
+
+class OptionSet;
+class PreviewProcess;
+class Prompts;
+
+inline const QString kPreviewProgramName = QStringLiteral("stylewright-preview");
+inline const QString kPreviewCrashedQuestion = QStringLiteral("实时预览程序意外退出了，是否重新启动它？");
+inline const QString kPreviewStartFailedMessage = QStringLiteral(
+    "无法启动实时预览程序“%1”。编辑器可以照常使用；请确认该程序与 stylewright 在同一文件夹中并且可以运行。");
+
+// Where the editor looks for the preview program: beside itself, where installed programs share a folder.
+QString previewProgramPath();
+// One file check: whether that program is there to run.
+bool previewProgramPresent(const QString &path);
+
+class LivePreview : public QObject {
+    Q_OBJECT
+public:
+    // Changes of options are gathered this long before the sheet is sent.
+    static constexpr std::chrono::milliseconds kSettleTime{20};
+
+    // mainWindow is followed; the preview is a child of it and ends with it.
+    LivePreview(const OptionSet &options, Prompts &prompts, const QString &program, QWidget *mainWindow);
+    ~LivePreview() override;
+
+    // Starts the program if it is not running, sends it the sheet and shows its window.
+    void open();
+    bool isRunning() const;
+
+signals:
+    // The page has loaded.
+    void ready();
+    // The sheet with this sequence number, or a later one, is in effect in the page.
+    void applied(quint64 sequence);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void sendSheet();
+    void programCrashed(const QString &why);
+
+    const OptionSet &m_options;
+    Prompts &m_prompts;
+    QString m_program;
+    PreviewProcess *m_process;
+    QTimer m_settle;
+    quint64 m_sequence = 0;
+    bool m_minimised = false; // as the preview was last told
+};
+
+} // namespace stylewright

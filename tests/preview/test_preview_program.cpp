@@ -1,0 +1,146 @@
+// The preview program run as a user or a script runs it: one picture from a settings file.
+
+#include "local_http_server.h"
+#include "options/option_set.h"
+#include "options/settings_file.h"
+#include "support/helpers.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace stylewright;
+using namespace stylewright::testing;
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QString errors;
+};
+
+Run runPreview(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(PREVIEW_PROGRAM), arguments);
+    if (!process.waitForFinished(120000)) {
+        process.kill();
+        process.waitForFinished();
+        return {};
+    }
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+} // namespace
+
+class TestPreviewProgram : public QObject {
+    Q_OBJECT
+private slots:
+    void pictureShowsTheChosenBodyColour();
+    void badInputIsRefusedBeforeTheEngineStarts_data();
+    void badInputIsRefusedBeforeTheEngineStarts();
+    void helpIsAnswered();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestPreviewProgram::pictureShowsTheChosenBodyColour()
+{
+    // The header's picture is served here and must be in the picture; the navigation's font size
+    // is not a number, so that area is left out and said so, and the rest is drawn.
+    QImage red(8, 8, QImage::Format_RGB32);
+    red.fill(QColor(0xee, 0x22, 0x11));
+    QByteArray png;
+    QBuffer buffer(&png);
+    red.save(&buffer, "PNG");
+    LocalHttpServer server;
+    server.route(QStringLiteral("/header.png"), {200, png, "image/png", 300});
+    const QString settings = m_dir.filePath(QStringLiteral("look.ini"));
+    QVERIFY(saveSettings(settings, optionsWith({{QStringLiteral("txtbgc"), QStringLiteral("背景颜色#12ab34")},
+                                                {QStringLiteral("chcmrl(0)"), QStringLiteral("1")},
+                                                {QStringLiteral("txtmrl(0)"), server.origin() + u"/header.png"},
+                                                {QStringLiteral("cmbmrl(0)"), QStringLiteral("repeat")},
+                                                {QStringLiteral("txtdhunz"), QStringLiteral("14px")}})));
+    const QString picture = m_dir.filePath(QStringLiteral("look.png"));
+    QProcess process; // the server answers in this process's event loop while the program runs
+    process.start(QStringLiteral(PREVIEW_PROGRAM), {QStringLiteral("--settings"), settings, QStringLiteral("--png"),
+                                                    picture, QStringLiteral("--size"), QStringLiteral("1200x700")});
+    QTRY_VERIFY_WITH_TIMEOUT(process.state() == QProcess::NotRunning, 120000);
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 0);
+    const QString errors = QString::fromLocal8Bit(process.readAllStandardError());
+    QVERIFY2(errors.contains(QStringLiteral("3.导航设置")), qPrintable(errors));
+    const QImage image(picture);
+    QCOMPARE(image.size(), QSize(1200, 700));
+    // The page is 950 pixels wide and centred: its sides show the body.
+    for (const QPoint point : {QPoint(10, 400), QPoint(1180, 100), QPoint(60, 680)})
+        QCOMPARE(QString::number(image.pixel(point) & 0xffffff, 16), QStringLiteral("12ab34"));
+    // Right of the name and introduction, the header shows its picture.
+    QCOMPARE(QString::number(image.pixel(900, 200) & 0xffffff, 16), QStringLiteral("ee2211"));
+}
+
+void TestPreviewProgram::badInputIsRefusedBeforeTheEngineStarts_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("said");
+    const QString settings = m_dir.filePath(QStringLiteral("fine.ini"));
+    QVERIFY(saveSettings(settings, OptionSet()));
+    const QString garbage = m_dir.filePath(QStringLiteral("garbage.ini"));
+    QFile file(garbage);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray("\x00\xff\xfe[\x01]\n=\x80\x81", 11).repeated(50));
+    file.close();
+    const QString empty = m_dir.filePath(QStringLiteral("empty.ini"));
+    QFile(empty).open(QIODevice::WriteOnly);
+    const QString out = m_dir.filePath(QStringLiteral("never.png"));
+    const QString png = QStringLiteral("--png");
+    const QString from = QStringLiteral("--settings");
+
+    QTest::newRow("missing file") << QStringList{from, m_dir.filePath(QStringLiteral("none.ini")), png, out}
+                                  << QStringLiteral("none.ini");
+    QTest::newRow("garbage file") << QStringList{from, garbage, png, out} << QStringLiteral("garbage.ini");
+    QTest::newRow("empty file") << QStringList{from, empty, png, out} << QStringLiteral("empty.ini");
+    QTest::newRow("no settings") << QStringList{png, out} << QStringLiteral("--settings");
+    QTest::newRow("no picture") << QStringList{from, settings} << QStringLiteral("--png");
+    QTest::newRow("settings without a name") << QStringList{png, out, from} << QStringLiteral("settings");
+    QTest::newRow("size of nothing")
+        << QStringList{from, settings, png, out, QStringLiteral("--size"), QStringLiteral("0x0")}
+        << QStringLiteral("--size");
+    QTest::newRow("size in words")
+        << QStringList{from, settings, png, out, QStringLiteral("--size"), QStringLiteral("wide")}
+        << QStringLiteral("--size");
+    QTest::newRow("picture in a missing folder")
+        << QStringList{from, settings, png, m_dir.filePath(QStringLiteral("no/such/folder.png"))}
+        << QStringLiteral("folder.png");
+    QTest::newRow("stray argument") << QStringList{from, settings, png, out, QStringLiteral("extra")}
+                                    << QStringLiteral("extra");
+    QTest::newRow("unknown option") << QStringList{QStringLiteral("--reload")} << QStringLiteral("reload");
+}
+
+void TestPreviewProgram::badInputIsRefusedBeforeTheEngineStarts()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, said);
+    const Run run = runPreview(arguments);
+    QCOMPARE(run.status, 2);
+    QVERIFY2(run.errors.contains(said), qPrintable(run.errors));
+    QVERIFY(!run.errors.contains(QStringLiteral("Sandboxing"))); // the engine never started
+    QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("never.png"))));
+}
+
+void TestPreviewProgram::helpIsAnswered()
+{
+    QProcess process;
+    process.start(QStringLiteral(PREVIEW_PROGRAM), {QStringLiteral("--help")});
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitCode(), 0);
+    QVERIFY(QString::fromUtf8(process.readAllStandardOutput()).contains(QStringLiteral("--settings")));
+}
+
+QTEST_GUILESS_MAIN(TestPreviewProgram)
+#include "test_preview_program.moc"

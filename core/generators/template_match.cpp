@@ -35,7 +35,7 @@ void take(LineReading &reading, const Slot &slot, const QString &text, int score
 {
     reading.slotTexts.append(text);
     if (slot.addend == 0)
-        reading.values.append({slot.option, slot.prefix + text});
+        reading.values.append({slot.option, slot.prefix.isEmpty() ? text : slot.prefix + text});
     reading.score += score;
 }
 
@@ -71,16 +71,15 @@ qsizetype LineMatcher::match(const TemplateLine &line, qsizetype from, qsizetype
 
 qsizetype LineMatcher::matchAll(const TemplateLine &line, qsizetype from, LineReading &reading)
 {
-    LineReading attempt = reading;
-    int score = 0;
-    const qsizetype start = matchLiteral(line.literals.front(), from, score);
-    if (start < 0)
-        return -1;
-    attempt.score += score;
-    const qsizetype end = matchSlots(line, 0, start, attempt);
-    if (end < 0)
-        return -1;
-    reading = std::move(attempt);
+    const qsizetype texts = reading.slotTexts.size(), values = reading.values.size();
+    const int score = reading.score;
+    const qsizetype start = matchLiteral(line.literals.front(), from, reading.score);
+    const qsizetype end = start < 0 ? -1 : matchSlots(line, 0, start, reading);
+    if (end < 0) {
+        reading.slotTexts.resize(texts);
+        reading.values.resize(values);
+        reading.score = score;
+    }
     return end;
 }
 
@@ -139,19 +138,18 @@ qsizetype LineMatcher::matchOpenSlot(const TemplateLine &line, qsizetype slot, q
         if (end < 0 || end - pos > kLongestValue || m_budget.exhausted())
             return -1;
         from = end + 1;
+        if (s.maxChars > 0 && end - pos > 2 * s.maxChars) // too long even in surrogate pairs
+            return -1;
+        int score = 0;
+        const qsizetype after = matchLiteral(next, end, score);
+        if (after < 0)
+            continue;
         QString text = m_text.sliced(pos, end - pos).toString();
         // "bottom center " is a list item: loosely, the blank before the brace may be the item's
         if (m_layout == Layout::Loose && end < m_limit && m_text[end] == u' ' &&
             s.itemsEndingInBlank.contains(text + u' '))
             text += u' ';
-        if (s.maxChars > 0 && rightChars(text, s.maxChars).size() != text.size()) {
-            if (text.size() > 2 * s.maxChars)
-                return -1;
-            continue;
-        }
-        int score = 0;
-        const qsizetype after = matchLiteral(next, end, score);
-        if (after < 0)
+        if (s.maxChars > 0 && rightChars(text, s.maxChars).size() != text.size())
             continue;
         if (++tried > kMostEndsTried)
             return -1;

@@ -17,7 +17,8 @@ int main(int argc, char *argv[])
     stylewright::OptionSet options;
     stylewright::MainWindow window(options, folder, prompts, desktop, colourDialog);
     stylewright::installToolWindows(window.secondaryWindows(), folder, prompts, desktop,
-                                    stylewright::loadNetworkSheetSource);
+                                    stylewright::loadNetworkSheetSource,
+                                    [&window](const QString &css) { window.importCss(css); });
     QObject::connect(&window, &stylewright::MainWindow::closed, &app, [] { QCoreApplication::exit(0); });
     window.show();
     return app.exec();

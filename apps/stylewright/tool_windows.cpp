@@ -10,13 +10,16 @@
 namespace stylewright {
 
 void installToolWindows(SecondaryWindows &windows, const QString &programFolder, Prompts &prompts, Desktop &desktop,
-                        SheetSourceMaker makeSource)
+                        SheetSourceMaker makeSource, std::function<void(const QString &)> importIntoEditor)
 {
-    windows.setFactory(Secondary::Fetcher, [programFolder, &prompts, makeSource] {
+    windows.setFactory(Secondary::Fetcher, [programFolder, &prompts, makeSource, importIntoEditor] {
         FetcherSetup setup;
         setup.makeSource = makeSource;
         setup.programFolder = programFolder;
-        return new FetcherWindow(setup, prompts);
+        auto *fetcher = new FetcherWindow(setup, prompts);
+        if (importIntoEditor)
+            QObject::connect(fetcher, &FetcherWindow::importRequested, fetcher, importIntoEditor);
+        return fetcher;
     });
     windows.setFactory(Secondary::HuePick, [&prompts] { return new HuePickWindow(makeScreenPixels(), prompts); });
     windows.setFactory(Secondary::Tool, [programFolder, &windows, &desktop] {

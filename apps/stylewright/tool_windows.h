@@ -5,6 +5,7 @@
 #include "platform/sheet_source.h"
 
 #include <QString>
+#include <functional>
 
 namespace stylewright {
 
@@ -12,8 +13,9 @@ class SecondaryWindows;
 class Prompts;
 class Desktop;
 
-// The fetcher window gets its sheets from makeSource.
+// The fetcher window gets its sheets from makeSource, and hands a fetched sheet to importIntoEditor
+// when the user asks for it (without one, it offers no import).
 void installToolWindows(SecondaryWindows &windows, const QString &programFolder, Prompts &prompts, Desktop &desktop,
-                        SheetSourceMaker makeSource);
+                        SheetSourceMaker makeSource, std::function<void(const QString &)> importIntoEditor = {});
 
 } // namespace stylewright

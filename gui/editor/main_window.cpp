@@ -2,11 +2,14 @@
 
 #include "editor/colour_fields.h"
 #include "editor/editor_actions.h"
+#include "editor/import_action.h"
 #include "editor/mirrored_widths.h"
 #include "editor/option_form.h"
 #include "editor/secondary_windows.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QProxyStyle>
 #include <QPushButton>
@@ -88,7 +91,31 @@ QWidget *MainWindow::buildButtons()
             [this] { m_windows->open(Secondary::Fetcher); });
     m_toolButton = addButton(row, "cmdtool", kShowToolCaption);
     connect(m_toolButton, &QPushButton::clicked, this, &MainWindow::toggleToolWindow);
+    addImportMenu(bar);
     return bar;
+}
+
+// A right click on the button row offers to read a sheet back into the options.
+void MainWindow::addImportMenu(QWidget *bar)
+{
+    auto *codeFile = new QAction(kImportCodeFileCaption, bar);
+    codeFile->setObjectName(QStringLiteral("actImportCodeFile"));
+    connect(codeFile, &QAction::triggered, this, [this] { importCodeFileIntoEditor(m_folder, m_options, m_prompts); });
+    auto *pick = new QAction(kImportCssCaption, bar);
+    pick->setObjectName(QStringLiteral("actImportCss"));
+    connect(pick, &QAction::triggered, this, [this] {
+        const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("导入CSS"), m_folder,
+                                                          QStringLiteral("CSS代码 (*.css *.txt);;所有文件 (*)"));
+        if (!path.isEmpty())
+            importFileIntoEditor(path, m_options, m_prompts);
+    });
+    bar->addActions({codeFile, pick});
+    bar->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void MainWindow::importCss(const QString &css)
+{
+    importIntoEditor(css, m_options, m_prompts);
 }
 
 QPushButton *MainWindow::addButton(QLayout *row, const char *name, const QString &caption)

@@ -35,6 +35,9 @@ public:
     OptionSet &options() { return m_options; }
     SecondaryWindows &secondaryWindows() { return *m_windows; }
 
+    // Reads a sheet back into the options and tells the user what was read.
+    void importCss(const QString &css);
+
 signals:
     // The window has closed, and the secondary windows with it: the program ends.
     void closed();
@@ -46,6 +49,7 @@ protected:
 private:
     QWidget *buildButtons();
     QPushButton *addButton(QLayout *row, const char *name, const QString &caption);
+    void addImportMenu(QWidget *bar);
     void toggleToolWindow();
 
     const QString m_folder;

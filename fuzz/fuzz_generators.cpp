@@ -24,9 +24,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (text.startsWith(QChar(0xFFFE)) && !text.isEmpty()) // a marker for a huge text
             text = text.repeated(100000 / text.size() + 1).left(100000);
         if (options()[i].kind == OptionKind::Check)
-            o.setValue(i, QString::number(text.isEmpty() ? 0 : text.front().unicode() % 3));
+            o.setValue(optionAt(i), QString::number(text.isEmpty() ? 0 : text.front().unicode() % 3));
         else
-            o.setValue(i, text);
+            o.setValue(optionAt(i), text);
     }
     for (const TabDef &tab : tabs()) {
         const GeneratedBlock block = generate(tab.areaButton, o);

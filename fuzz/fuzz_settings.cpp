@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const bool loaded = loadSettings(ini, second);
     const int pet = saveOrder().back();
     if (!loaded) {
-        if (!readBack(first.value(pet)).isEmpty())
+        if (!readBack(first.value(optionAt(pet))).isEmpty())
             std::abort(); // the saved file lost its data
         return 0;
     }

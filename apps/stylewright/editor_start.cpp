@@ -11,7 +11,8 @@ namespace stylewright {
 
 Editor::Editor(const ProgramFolders &folders) : m_window(m_options, folders.data, m_prompts, m_desktop, m_colourDialog)
 {
-    installToolWindows(m_window.secondaryWindows(), folders, m_prompts, m_desktop, loadNetworkSheetSource);
+    installToolWindows(m_window.secondaryWindows(), folders, m_prompts, m_desktop, loadNetworkSheetSource,
+                       [this](const QString &css) { m_window.importCss(css); });
     installLivePreview(m_window, m_prompts);
     showDataFolder(m_window, folders.data);
     QObject::connect(&m_window, &MainWindow::closed, qApp, [] { QCoreApplication::exit(0); });

@@ -11,14 +11,16 @@
 namespace stylewright {
 
 void installToolWindows(SecondaryWindows &windows, const ProgramFolders &folders, Prompts &prompts, Desktop &desktop,
-                        SheetSourceMaker makeSource)
+                        SheetSourceMaker makeSource, std::function<void(const QString &)> importIntoEditor)
 {
-    windows.setFactory(Secondary::Fetcher, [dataFolder = folders.data, &prompts, makeSource] {
+    windows.setFactory(Secondary::Fetcher, [dataFolder = folders.data, &prompts, makeSource, importIntoEditor] {
         FetcherSetup setup;
         setup.makeSource = makeSource;
         setup.programFolder = dataFolder;
         auto *fetcher = new FetcherWindow(setup, prompts);
         showSheetFolder(*fetcher, dataFolder);
+        if (importIntoEditor)
+            QObject::connect(fetcher, &FetcherWindow::importRequested, fetcher, importIntoEditor);
         return fetcher;
     });
     windows.setFactory(Secondary::HuePick, [&prompts] { return new HuePickWindow(makeScreenPixels(), prompts); });

@@ -5,6 +5,7 @@
 #include "platform/sheet_source.h"
 
 #include <QString>
+#include <functional>
 
 namespace stylewright {
 
@@ -17,14 +18,17 @@ struct ProgramFolders {
     QString data;    // the fetcher saves into csscode/ here
 };
 
-// The fetcher window gets its sheets from makeSource.
+// The fetcher window gets its sheets from makeSource, and hands a fetched sheet to importIntoEditor
+// when the user asks for it (without one, it offers no import).
 void installToolWindows(SecondaryWindows &windows, const ProgramFolders &folders, Prompts &prompts, Desktop &desktop,
-                        SheetSourceMaker makeSource);
+                        SheetSourceMaker makeSource, std::function<void(const QString &)> importIntoEditor = {});
 // A portable copy: one folder for both.
 inline void installToolWindows(SecondaryWindows &windows, const QString &programFolder, Prompts &prompts,
-                               Desktop &desktop, SheetSourceMaker makeSource)
+                               Desktop &desktop, SheetSourceMaker makeSource,
+                               std::function<void(const QString &)> importIntoEditor = {})
 {
-    installToolWindows(windows, ProgramFolders{programFolder, programFolder}, prompts, desktop, std::move(makeSource));
+    installToolWindows(windows, ProgramFolders{programFolder, programFolder}, prompts, desktop, std::move(makeSource),
+                       std::move(importIntoEditor));
 }
 
 } // namespace stylewright

@@ -44,42 +44,46 @@ struct Row {
 
     constexpr Row off() const
     {
-        return with([](OptionDef &d) { d.startEnabled = false; });
+        Row row = *this;
+        row.def.startEnabled = false;
+        return row;
     }
     constexpr Row ticked() const
     {
-        return with([](OptionDef &d) { d.defaultValue = u"1"; });
+        Row row = *this;
+        row.def.defaultValue = u"1";
+        return row;
     }
     constexpr Row tip(QStringView text) const
     {
-        return with([text](OptionDef &d) { d.tooltip = text; });
+        Row row = *this;
+        row.def.tooltip = text;
+        return row;
     }
     constexpr Row labelled(QStringView captions) const
     {
-        return with([captions](OptionDef &d) { d.labels = captions; });
+        Row row = *this;
+        row.def.labels = captions;
+        return row;
     }
     constexpr Row newRow() const
     {
-        return with([](OptionDef &d) { d.place = Place::Row; });
+        Row row = *this;
+        row.def.place = Place::Row;
+        return row;
     }
     constexpr Row under() const
     {
-        return with([](OptionDef &d) { d.place = Place::Under; });
+        Row row = *this;
+        row.def.place = Place::Under;
+        return row;
     }
     constexpr Row saved(QStringView section, QStringView key, int order) const
     {
-        return with([=](OptionDef &d) {
-            d.section = section;
-            d.key = key;
-            d.saveOrder = order;
-        });
-    }
-
-private:
-    template <typename Change> constexpr Row with(Change change) const
-    {
         Row row = *this;
-        change(row.def);
+        row.def.section = section;
+        row.def.key = key;
+        row.def.saveOrder = order;
         return row;
     }
 };

@@ -4,11 +4,14 @@
 #include "editor/edit_history.h"
 #include "editor/edit_safety.h"
 #include "editor/editor_actions.h"
+#include "editor/import_action.h"
 #include "editor/mirrored_widths.h"
 #include "editor/option_form.h"
 #include "editor/secondary_windows.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QProxyStyle>
@@ -109,7 +112,33 @@ QWidget *MainWindow::buildButtons()
     m_previewButton->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     m_previewButton->hide();
     connect(m_previewButton, &QPushButton::clicked, this, &MainWindow::previewRequested);
+    addImportMenu(bar);
     return bar;
+}
+
+// A right click on the button row offers to read a sheet back into the options.
+void MainWindow::addImportMenu(QWidget *bar)
+{
+    auto *codeFile = new QAction(kImportCodeFileCaption, bar);
+    codeFile->setObjectName(QStringLiteral("actImportCodeFile"));
+    connect(codeFile, &QAction::triggered, this, [this] {
+        history().step(kImportStepText, [this] { importCodeFileIntoEditor(m_folder, m_options, m_prompts); });
+    });
+    auto *pick = new QAction(kImportCssCaption, bar);
+    pick->setObjectName(QStringLiteral("actImportCss"));
+    connect(pick, &QAction::triggered, this, [this] {
+        const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("导入CSS"), m_folder,
+                                                          QStringLiteral("CSS代码 (*.css *.txt);;所有文件 (*)"));
+        if (!path.isEmpty())
+            history().step(kImportStepText, [&] { importFileIntoEditor(path, m_options, m_prompts); });
+    });
+    bar->addActions({codeFile, pick});
+    bar->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void MainWindow::importCss(const QString &css)
+{
+    history().step(kImportStepText, [&] { importIntoEditor(css, m_options, m_prompts); });
 }
 
 QPushButton *MainWindow::addButton(QLayout *row, const char *name, const QString &caption)

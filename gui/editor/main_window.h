@@ -45,6 +45,9 @@ public:
     // Shows the "实时预览" button (and its Ctrl+P); hidden while no preview program is there.
     void setPreviewAvailable(bool available);
 
+    // Reads a sheet back into the options and tells the user what was read.
+    void importCss(const QString &css);
+
 signals:
     // The window has closed, and the secondary windows with it: the program ends.
     void closed();
@@ -58,6 +61,7 @@ protected:
 private:
     QWidget *buildButtons();
     QPushButton *addButton(QLayout *row, const char *name, const QString &caption);
+    void addImportMenu(QWidget *bar);
     void toggleToolWindow();
 
     const QString m_folder;

@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMetaMethod>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
@@ -56,10 +57,15 @@ FetcherWindow::FetcherWindow(const FetcherSetup &setup, Prompts &prompts, QWidge
     m_get->setDefault(true);
     m_get->setAutoDefault(true);
 
+    m_import = new QPushButton(QStringLiteral("导入到编辑器"), this);
+    m_import->setObjectName(QStringLiteral("cmdimport"));
+    m_import->setVisible(false);
+
     auto *actions = new QHBoxLayout;
     actions->addWidget(m_address, 1);
     actions->addWidget(m_get);
     actions->addWidget(save);
+    actions->addWidget(m_import);
     if (setup.standalone) {
         auto *about = new QLabel(QStringLiteral("关于"), this);
         about->setObjectName(QStringLiteral("lbltxt"));
@@ -83,6 +89,7 @@ FetcherWindow::FetcherWindow(const FetcherSetup &setup, Prompts &prompts, QWidge
 
     connect(m_get, &QPushButton::clicked, this, &FetcherWindow::fetch);
     connect(save, &QPushButton::clicked, this, &FetcherWindow::save);
+    connect(m_import, &QPushButton::clicked, this, [this] { emit importRequested(textWithCrLf(m_css)); });
     m_fetcher->setListener({[this](const QString &sheet) { showFetched(sheet); },
                             [this](const Failure &why) {
                                 logFailure(why);
@@ -170,6 +177,18 @@ void FetcherWindow::showAbout()
     m_about->show();
     m_about->raise();
     m_about->activateWindow();
+}
+
+void FetcherWindow::connectNotify(const QMetaMethod &signal)
+{
+    if (signal == QMetaMethod::fromSignal(&FetcherWindow::importRequested))
+        m_import->setVisible(true);
+}
+
+void FetcherWindow::disconnectNotify(const QMetaMethod &signal)
+{
+    if (signal == QMetaMethod::fromSignal(&FetcherWindow::importRequested))
+        m_import->setVisible(isSignalConnected(signal));
 }
 
 void FetcherWindow::keyPressEvent(QKeyEvent *event)

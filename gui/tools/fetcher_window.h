@@ -46,9 +46,14 @@ public slots:
 signals:
     // " X" clicked in the sheetfetch program.
     void endRequested();
+    // "导入到编辑器" clicked: the shown text, as it would be saved. The button shows only while
+    // something receives this, so sheetfetch, which has no editor, never offers it.
+    void importRequested(const QString &css);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void connectNotify(const QMetaMethod &signal) override;
+    void disconnectNotify(const QMetaMethod &signal) override;
 
 private:
     QWidget *makeTitleRow();
@@ -60,6 +65,7 @@ private:
     QPlainTextEdit *m_css;
     QLineEdit *m_address;
     QPushButton *m_get;
+    QPushButton *m_import;
     QPointer<QWidget> m_about;
 };
 

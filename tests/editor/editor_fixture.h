@@ -41,7 +41,7 @@ struct Editor {
         : window(record, folder.isEmpty() ? dir.path() : folder, prompts, desktop, colours)
     {
         installToolWindows(window.secondaryWindows(), folder.isEmpty() ? dir.path() : folder, prompts, desktop,
-                           loadNetworkSheetSource);
+                           loadNetworkSheetSource, [this](const QString &css) { window.importCss(css); });
         window.show();
         if (!QTest::qWaitForWindowExposed(&window))
             qWarning("the editor window was never shown");

@@ -65,7 +65,8 @@ int main(int argc, char *argv[])
     picker.close();
 
     SecondaryWindows windows;
-    installToolWindows(windows, QDir::tempPath(), prompts, desktop, loadNetworkSheetSource);
+    // As the editor installs it: a fetched sheet can be handed over, so "导入到编辑器" shows.
+    installToolWindows(windows, QDir::tempPath(), prompts, desktop, loadNetworkSheetSource, [](const QString &) {});
     QWidget *fetcher = windows.open(Secondary::Fetcher);
     fetcher->findChild<QPlainTextEdit *>(u"txtcss"_s)->setPlainText(splitSheetLines(kSampleSheet));
     ok &= shoot(fetcher, out.filePath(u"fetcher-12px.png"_s));

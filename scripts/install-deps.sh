@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   fonts-wqy-microhei xdg-utils
   xvfb xauth
+  dbus-daemon
 )
 # Extra packages a caller asks for (e.g. the sanitizer or fuzzing toolchain).
 packages+=("$@")

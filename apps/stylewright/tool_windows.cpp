@@ -4,6 +4,7 @@
 #include "tools/contact_windows.h"
 #include "tools/fetcher_window.h"
 #include "tools/huepick_window.h"
+#include "system/dbus_colour_portal.h"
 #include "system/qt_screen_pixels.h"
 #include "tools/tool_window.h"
 
@@ -18,7 +19,9 @@ void installToolWindows(SecondaryWindows &windows, const QString &programFolder,
         setup.programFolder = programFolder;
         return new FetcherWindow(setup, prompts);
     });
-    windows.setFactory(Secondary::HuePick, [&prompts] { return new HuePickWindow(makeScreenPixels(), prompts); });
+    windows.setFactory(Secondary::HuePick, [&prompts] {
+        return new HuePickWindow(makeScreenPixels(), std::make_unique<DBusColourPortal>(), prompts);
+    });
     windows.setFactory(Secondary::Tool, [programFolder, &windows, &desktop] {
         return new ToolWindow(programFolder, desktop, [&windows] { windows.open(Secondary::Connect); });
     });

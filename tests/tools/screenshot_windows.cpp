@@ -27,6 +27,7 @@ namespace {
 // Shows a sampled colour without depending on what the display holds under the pointer.
 class StillPixels final : public ScreenPixels {
 public:
+    bool canReadScreen() override { return true; }
     QPoint pointerPosition() override { return {200, 150}; }
     std::optional<Rgb> pixelAt(QPoint) override { return rgb(0x3A, 0x7B, 0xD5); }
 };
@@ -58,7 +59,7 @@ int main(int argc, char *argv[])
     testing::FakeDesktop desktop;
     bool ok = true;
 
-    HuePickWindow picker(std::make_unique<StillPixels>(), prompts);
+    HuePickWindow picker(std::make_unique<StillPixels>(), nullptr, prompts);
     picker.findChild<QPushButton *>(u"cmdget"_s)->click();
     picker.sample();
     ok &= shoot(&picker, out.filePath(u"huepick.png"_s));

@@ -1,10 +1,10 @@
 #include "tools/fetcher_window.h"
 
 #include "platform/prompts.h"
-#include "tools/contact_windows.h"
 #include "service/sheet_file.h"
-#include "service/sheet_text.h"
 #include "service/space_address.h"
+#include "tools/contact_windows.h"
+#include "tools/sheet_filler.h"
 #include "tools/window_shape.h"
 
 #include <QDir>
@@ -22,6 +22,8 @@ namespace stylewright {
 namespace {
 
 const QString kTitle = QStringLiteral("sheetfetch VER 2.0");
+const QString kFetchCaption = QStringLiteral("获取CSS");
+const QString kCancelCaption = QStringLiteral("取消");
 
 // The edited text with each line ended by CR LF, as it is saved.
 QString textWithCrLf(const QPlainTextEdit *edit)
@@ -51,7 +53,7 @@ FetcherWindow::FetcherWindow(const FetcherSetup &setup, Prompts &prompts, QWidge
     m_address = new QLineEdit(kExampleSpaceAddress.toString(), this);
     m_address->setObjectName(QStringLiteral("txtblog"));
     m_address->setCursorPosition(0);
-    m_get = new QPushButton(QStringLiteral("获取CSS"), this);
+    m_get = new QPushButton(kFetchCaption, this);
     m_get->setObjectName(QStringLiteral("cmdget"));
     m_get->setDefault(true);
     m_get->setAutoDefault(true);
@@ -81,12 +83,15 @@ FetcherWindow::FetcherWindow(const FetcherSetup &setup, Prompts &prompts, QWidge
     resize(520, 400);
     keepCornersRounded(this, setup.cornerEllipse);
 
-    connect(m_get, &QPushButton::clicked, this, &FetcherWindow::fetch);
+    m_filler = new SheetFiller(m_css, this);
+    connect(m_filler, &SheetFiller::filled, this, [this] { setBusy(false); });
+    connect(m_get, &QPushButton::clicked, this, [this] { m_busy ? cancel() : fetch(); });
     connect(save, &QPushButton::clicked, this, &FetcherWindow::save);
-    m_fetcher->setListener({[this](const QString &sheet) { showFetched(sheet); },
+    m_fetcher->setListener({[this](const QByteArray &sheet) { m_filler->fill(sheet); },
                             [this](const Failure &why) {
                                 logFailure(why);
-                                m_prompts.inform(kErrorTitle, kFetchFailedText);
+                                setBusy(false);
+                                m_prompts.inform(kErrorTitle, kFetchFailedText + u'\n' + why.message);
                             }});
 }
 
@@ -136,19 +141,28 @@ QWidget *FetcherWindow::makeTitleRow()
 
 void FetcherWindow::fetch()
 {
-    if (m_fetcher->isBusy())
+    if (m_busy)
         return;
     const QString address = m_address->text();
     if (!isFetchableAddress(address, m_setup.prefix)) {
         m_prompts.inform(kErrorTitle, kFetchFailedText);
         return;
     }
-    m_fetcher->start(address);
+    if (m_fetcher->start(address))
+        setBusy(true);
 }
 
-void FetcherWindow::showFetched(const QString &sheet)
+void FetcherWindow::cancel()
 {
-    m_css->setPlainText(splitSheetLines(sheet));
+    m_fetcher->cancel();
+    m_filler->cancel();
+    setBusy(false);
+}
+
+void FetcherWindow::setBusy(bool busy)
+{
+    m_busy = busy;
+    m_get->setText(busy ? kCancelCaption : kFetchCaption);
 }
 
 void FetcherWindow::save()
@@ -175,7 +189,8 @@ void FetcherWindow::showAbout()
 void FetcherWindow::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        m_get->click();
+        if (!m_busy) // Enter fetches; it never cancels a fetch under way
+            m_get->click();
         return;
     }
     QWidget::keyPressEvent(event);

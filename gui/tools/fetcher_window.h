@@ -1,6 +1,7 @@
 #pragma once
 // The space CSS fetcher window: fetches the style sheet a space uses, shows it line by line and saves
 // it under "csscode" next to the program. Borderless, with its own title row and rounded corners.
+// While a fetch runs (until the sheet is on show), "获取CSS" reads "取消" and cancels it.
 
 #include "platform/sheet_source.h"
 #include "service/outside_links.h"
@@ -16,6 +17,7 @@ class QPushButton;
 namespace stylewright {
 
 class Prompts;
+class SheetFiller;
 
 struct FetcherSetup {
     SheetSourceMaker makeSource;                  // where sheets come from
@@ -35,11 +37,15 @@ public:
     ~FetcherWindow() override;
 
     SheetSource &fetcher() { return *m_fetcher; }
+    // A fetch is under way: requests, or the sheet going into the text field.
+    bool isBusy() const { return m_busy; }
     // The about window of the sheetfetch program, when it is open.
     QWidget *aboutWindow() const { return m_about; }
 
 public slots:
     void fetch();
+    // Stops the fetch under way; the text field keeps what it had, and nothing is told.
+    void cancel();
     void save();
     void showAbout();
 
@@ -52,7 +58,7 @@ protected:
 
 private:
     QWidget *makeTitleRow();
-    void showFetched(const QString &sheet);
+    void setBusy(bool busy);
 
     FetcherSetup m_setup;
     Prompts &m_prompts;
@@ -60,6 +66,8 @@ private:
     QPlainTextEdit *m_css;
     QLineEdit *m_address;
     QPushButton *m_get;
+    SheetFiller *m_filler;
+    bool m_busy = false;
     QPointer<QWidget> m_about;
 };
 

@@ -1,6 +1,13 @@
 #include "service/space_address.h"
 
+#include "service/search_word.h"
+
 namespace stylewright {
+
+QString spacePageAddress(QStringView address)
+{
+    return encodeAddressGbk(address);
+}
 
 bool isFetchableAddress(QStringView address, QStringView prefix)
 {

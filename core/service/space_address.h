@@ -7,6 +7,9 @@
 
 namespace stylewright {
 
+// The space page's address as it is requested: the service reads addresses in GBK, so characters
+// outside ASCII go percent-encoded as GBK bytes.
+QString spacePageAddress(QStringView address);
 // An address is long enough to fetch when something follows the prefix.
 bool isFetchableAddress(QStringView address, QStringView prefix);
 // The address without its first prefix-length characters: "/" and the space name.

@@ -61,7 +61,7 @@ bool SheetFetcher::start(const QString &address)
     m_stage = Stage::Page;
     ++m_fetch;
     m_userPart = userPart(address, m_prefix);
-    request(address);
+    request(spacePageAddress(address));
     return true;
 }
 

@@ -170,6 +170,9 @@ void TestFetcherWindow::chineseSpaceName()
 
     QVERIFY(m_prompts.shown.isEmpty());
     QCOMPARE(m_server->requests.last(), u"/墨檐小站/css/item/88.css"_s);
+    // On the wire in GBK, as the service reads addresses.
+    QCOMPARE(m_server->rawRequests,
+             QList<QByteArray>({"/%C4%AB%E9%DC%D0%A1%D5%BE", "/%C4%AB%E9%DC%D0%A1%D5%BE/css/item/88.css"}));
     button(u"cmdsave"_s)->click();
     QCOMPARE(readFile(saved(u"墨檐小站"_s)), QByteArray("body{color:#fff}\r\n\r\n"));
 }

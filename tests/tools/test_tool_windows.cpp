@@ -127,6 +127,10 @@ void TestToolWindows::buttonsOpenTheirAddresses_data()
                                      << QByteArray("http://space-ranking.test/query?space=");
     QTest::newRow("ranking other name") << u"cmdqwip"_s << u"txtpm"_s << u"http://s.moyan.test/ann"_s
                                         << QByteArray("http://space-ranking.test/query?space=ann");
+    QTest::newRow("ranking chinese name") << u"cmdqwip"_s << u"txtpm"_s << u"http://s.moyan.test/墨檐"_s
+                                          << QByteArray("http://space-ranking.test/query?space=%C4%AB%E9%DC");
+    QTest::newRow("ranking name with &") << u"cmdqwip"_s << u"txtpm"_s << u"http://s.moyan.test/a&b c"_s
+                                         << QByteArray("http://space-ranking.test/query?space=a%26b+c");
     QTest::newRow("space home") << u"cmdmoyan"_s << QString() << QString() << QByteArray("http://s.moyan.test/");
     QTest::newRow("author space") << u"cmdsee"_s << QString() << QString() << QByteArray("http://s.moyan.test/yanzhou");
     QTest::newRow("cursor host") << u"cmdupload"_s << QString() << QString()

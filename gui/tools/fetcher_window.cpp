@@ -36,6 +36,14 @@ QString textWithCrLf(const QPlainTextEdit *edit)
 
 } // namespace
 
+QString refusedSaveText(QStringView address, QStringView prefix)
+{
+    if (address.size() <= prefix.size() + 1)
+        return kSaveRefusedText;
+    return kSaveRefusedText + u"\n空间名不能用作文件名：" + fileNameFault(spaceName(address, prefix)) + u"。\n" +
+           kFileNameRules;
+}
+
 FetcherWindow::FetcherWindow(const FetcherSetup &setup, Prompts &prompts, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_setup(setup), m_prompts(prompts),
       m_fetcher(setup.makeSource(setup.prefix))
@@ -167,9 +175,10 @@ void FetcherWindow::setBusy(bool busy)
 
 void FetcherWindow::save()
 {
-    const std::optional<QString> name = saveName(m_address->text(), m_setup.prefix);
+    const QString address = m_address->text();
+    const std::optional<QString> name = saveName(address, m_setup.prefix);
     if (!name) {
-        m_prompts.inform(kErrorTitle, kSaveRefusedText);
+        m_prompts.inform(kErrorTitle, refusedSaveText(address, m_setup.prefix));
         return;
     }
     if (!saveSheet(m_setup.programFolder, *name, textWithCrLf(m_css)).ok())

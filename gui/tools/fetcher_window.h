@@ -29,6 +29,9 @@ struct FetcherSetup {
 
 inline const QString kFetchFailedText = QStringLiteral("请填写正确的墨檐空间地址或者检查网络是否连接！");
 inline const QString kSaveRefusedText = QStringLiteral("请填写正确的墨檐空间地址");
+// What a save of this address is told when it gives no file name: kSaveRefusedText alone for an
+// address too short to hold a name, else also why the name cannot be a file name.
+QString refusedSaveText(QStringView address, QStringView prefix);
 
 class FetcherWindow : public QWidget {
     Q_OBJECT

@@ -281,26 +281,34 @@ void TestFetcherWindow::failuresKeepText()
 void TestFetcherWindow::saveNamesStayInFolder_data()
 {
     QTest::addColumn<QString>("tail");
-    QTest::newRow("parent folder") << u"/../escaped"_s;
-    QTest::newRow("just dots") << u"/.."_s;
-    QTest::newRow("dots at the end") << u"/name.."_s;
-    QTest::newRow("slash") << u"/a/b"_s;
-    QTest::newRow("backslash") << u"/..\\escaped"_s;
-    QTest::newRow("absolute") << u"//tmp/escaped"_s;
-    QTest::newRow("control character") << u"/a\tb"_s;
-    QTest::newRow("refused by Windows") << u"/a:b"_s;
-    QTest::newRow("device name") << u"/con"_s;
+    QTest::addColumn<QString>("why"); // the second line of the message
+    QTest::newRow("parent folder") << u"/../escaped"_s << u"含有不允许的字符：/"_s;
+    QTest::newRow("just dots") << u"/.."_s << u"含有“..”"_s;
+    QTest::newRow("dots at the end") << u"/name.."_s << u"含有“..”"_s;
+    QTest::newRow("space at the end") << u"/name "_s << u"以点或空格结尾"_s;
+    QTest::newRow("slash") << u"/a/b"_s << u"含有不允许的字符：/"_s;
+    QTest::newRow("backslash") << u"/..\\escaped"_s << u"含有不允许的字符：\\"_s;
+    QTest::newRow("absolute") << u"//tmp/escaped"_s << u"含有不允许的字符：/"_s;
+    QTest::newRow("control character") << u"/a\tb"_s << u"含有不允许的字符：控制字符"_s;
+    QTest::newRow("refused by Windows") << u"/a:b*c:d"_s << u"含有不允许的字符：: *"_s;
+    QTest::newRow("several kinds") << u"/a?b\nc"_s << u"含有不允许的字符：? 和控制字符"_s;
+    QTest::newRow("device name") << u"/con"_s << u"“con”是系统保留的设备名"_s;
+    QTest::newRow("numbered port") << u"/LPT3.txt"_s << u"“LPT3”是系统保留的设备名"_s;
 }
 
 void TestFetcherWindow::saveNamesStayInFolder()
 {
     QFETCH(QString, tail);
+    QFETCH(QString, why);
     address()->setText(m_server->origin() + tail);
     css()->setPlainText(u"x"_s);
     button(u"cmdsave"_s)->click();
 
     QCOMPARE(m_prompts.shown.size(), 1);
-    QCOMPARE(m_prompts.shown[0].text, kSaveRefusedText);
+    QCOMPARE(m_prompts.shown[0].title, u"错误提示"_s);
+    QCOMPARE(m_prompts.shown[0].text.split(u'\n'),
+             QStringList({kSaveRefusedText, u"空间名不能用作文件名："_s + why + u"。",
+                          u"文件名中不能有 / \\ < > : \" | ? * 和控制字符，不能含有“..”，也不能以点或空格结尾。"_s}));
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
              QStringList{u"program"_s});
     QVERIFY(QDir(programFolder()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));

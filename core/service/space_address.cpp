@@ -49,12 +49,12 @@ QString fileNameFault(QStringView name)
         if (c.unicode() < 0x20 || c.unicode() == 0x7F)
             control = true;
         else if (QStringView(u"/\\<>:\"|?*").contains(c) && !refused.contains(c))
-            refused += refused.isEmpty() ? QString(c) : u' ' + QString(c);
+            refused += (refused.isEmpty() ? u"“" : u"、“") + QString(c) + u'”';
     }
-    if (control)
-        refused += refused.isEmpty() ? QStringLiteral("控制字符") : QStringLiteral(" 和控制字符");
     if (!refused.isEmpty())
-        return u"含有不允许的字符：" + refused;
+        return u"含有不允许的字符" + refused + (control ? u"和控制字符" : u"");
+    if (control)
+        return QStringLiteral("含有控制字符");
     if (name.contains(u".."))
         return QStringLiteral("含有“..”");
     if (name.endsWith(u'.') || name.endsWith(u' '))

@@ -23,7 +23,8 @@ std::optional<QString> saveName(QStringView address, QStringView prefix);
 // A single path component every common file system accepts: no separators, no "..", no control
 // characters, none of <>:"|?*, no trailing dot or space, no reserved device name.
 bool isPlainFileName(QStringView name);
-// Why name is not a plain file name, in the user's words ("含有不允许的字符：: *"); empty when it is.
+// Why name is not a plain file name, in the user's words ("含有不允许的字符“:”、“*”"); empty when
+// it is.
 QString fileNameFault(QStringView name);
 // The rules of a plain file name, in the user's words.
 inline constexpr QStringView kFileNameRules =

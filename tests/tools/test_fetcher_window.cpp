@@ -282,16 +282,16 @@ void TestFetcherWindow::saveNamesStayInFolder_data()
 {
     QTest::addColumn<QString>("tail");
     QTest::addColumn<QString>("why"); // the second line of the message
-    QTest::newRow("parent folder") << u"/../escaped"_s << u"含有不允许的字符：/"_s;
+    QTest::newRow("parent folder") << u"/../escaped"_s << u"含有不允许的字符“/”"_s;
     QTest::newRow("just dots") << u"/.."_s << u"含有“..”"_s;
     QTest::newRow("dots at the end") << u"/name.."_s << u"含有“..”"_s;
     QTest::newRow("space at the end") << u"/name "_s << u"以点或空格结尾"_s;
-    QTest::newRow("slash") << u"/a/b"_s << u"含有不允许的字符：/"_s;
-    QTest::newRow("backslash") << u"/..\\escaped"_s << u"含有不允许的字符：\\"_s;
-    QTest::newRow("absolute") << u"//tmp/escaped"_s << u"含有不允许的字符：/"_s;
-    QTest::newRow("control character") << u"/a\tb"_s << u"含有不允许的字符：控制字符"_s;
-    QTest::newRow("refused by Windows") << u"/a:b*c:d"_s << u"含有不允许的字符：: *"_s;
-    QTest::newRow("several kinds") << u"/a?b\nc"_s << u"含有不允许的字符：? 和控制字符"_s;
+    QTest::newRow("slash") << u"/a/b"_s << u"含有不允许的字符“/”"_s;
+    QTest::newRow("backslash") << u"/..\\escaped"_s << u"含有不允许的字符“\\”"_s;
+    QTest::newRow("absolute") << u"//tmp/escaped"_s << u"含有不允许的字符“/”"_s;
+    QTest::newRow("control character") << u"/a\tb"_s << u"含有控制字符"_s;
+    QTest::newRow("refused by Windows") << u"/a:b*c:d"_s << u"含有不允许的字符“:”、“*”"_s;
+    QTest::newRow("several kinds") << u"/a?b\nc"_s << u"含有不允许的字符“?”和控制字符"_s;
     QTest::newRow("device name") << u"/con"_s << u"“con”是系统保留的设备名"_s;
     QTest::newRow("numbered port") << u"/LPT3.txt"_s << u"“LPT3”是系统保留的设备名"_s;
 }

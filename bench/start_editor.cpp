@@ -1,27 +1,16 @@
 // The stylewright program as it starts, reporting when its window is shown and idle.
 
-#include "editor/main_window.h"
 #include "idle_report.h"
-#include "options/option_set.h"
-#include "stylewright/network_module.h"
-#include "stylewright/tool_windows.h"
-#include "system/qt_colour_dialog.h"
-#include "system/qt_platform.h"
+#include "stylewright/editor_start.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    const QString folder = QCoreApplication::applicationDirPath();
-    stylewright::QtPrompts prompts;
-    stylewright::QtDesktop desktop;
-    stylewright::QtColourDialog colourDialog;
-    stylewright::OptionSet options;
-    stylewright::MainWindow window(options, folder, prompts, desktop, colourDialog);
-    stylewright::installToolWindows(window.secondaryWindows(), folder, prompts, desktop,
-                                    stylewright::loadNetworkSheetSource);
-    window.show();
-    new IdleReport(&window);
+    const stylewright::EditorStart start = stylewright::startEditor();
+    if (!start.editor)
+        return start.exitCode;
+    new IdleReport(&start.editor->window());
     return app.exec();
 }

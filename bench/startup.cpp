@@ -56,14 +56,14 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
-    const int runs = std::max(10, argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 15);
+    const int runs = std::max(10, argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 25);
     const QDir here(QCoreApplication::applicationDirPath());
     const QString editor = here.filePath(QStringLiteral("bench_start_editor"));
     const QString bare = here.filePath(QStringLiteral("bench_start_bare"));
 
     startOnce(editor); // warm the file cache for both
     startOnce(bare);
-    std::vector<double> editorMs, bareMs, editorPeak, barePeak;
+    std::vector<double> editorMs, bareMs, ratios, editorPeak, barePeak;
     for (int i = 0; i < runs; ++i) {
         const std::optional<Start> e = startOnce(editor);
         const std::optional<Start> b = startOnce(bare);
@@ -73,17 +73,20 @@ int main(int argc, char *argv[])
         }
         editorMs.push_back(e->ms);
         bareMs.push_back(b->ms);
+        ratios.push_back(e->ms / b->ms);
         editorPeak.push_back(e->peakMiB);
         barePeak.push_back(b->peakMiB);
     }
-    const double e = median(editorMs), b = median(bareMs);
+    // Font set-up time varies a lot from one start to the next and both programs pay it, so the
+    // ratio is taken pair by pair, each editor start against the bare start right after it.
+    const double e = median(editorMs), b = median(bareMs), ratio = median(ratios);
     const double ePeak = median(editorPeak), bPeak = median(barePeak);
     // Rows that continue the table the core benchmark starts.
     out << "| start-up to idle, stylewright (median of " << runs << ") | " << QString::number(e, 'f', 1) << " ms | | |"
         << Qt::endl;
     out << "| start-up to idle, bare eleven-tab window | " << QString::number(b, 'f', 1) << " ms | | |" << Qt::endl;
-    out << "| start-up ratio | " << QString::number(e / b, 'f', 2) << "× | ≤ 1.2× | "
-        << (e / b <= 1.2 ? "met" : "MISSED") << " |" << Qt::endl;
+    out << "| start-up ratio (median of the pairs) | " << QString::number(ratio, 'f', 2) << "× | ≤ 1.2× | "
+        << (ratio <= 1.2 ? "met" : "MISSED") << " |" << Qt::endl;
     out << "| peak memory at idle, stylewright | " << QString::number(ePeak, 'f', 1) << " MiB | | |" << Qt::endl;
     out << "| peak memory at idle, bare window | " << QString::number(bPeak, 'f', 1) << " MiB | | |" << Qt::endl;
     out << "| peak memory above the bare window | " << QString::number(ePeak - bPeak, 'f', 1) << " MiB | ≤ 3 MiB | "

@@ -9,4 +9,4 @@ cmake --build --preset bench >/dev/null
 cd build/bench/bench
 ./bench_core
 ./bench_sheet_view
-./bench_startup "${1:-15}"
+./bench_startup "${1:-25}"

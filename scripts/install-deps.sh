@@ -5,7 +5,8 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config clang-format
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  fonts-wqy-microhei xdg-utils
+  fonts-wqy-microhei xdg-utils qt6-translations-l10n
+  desktop-file-utils appstream dpkg-dev file
   xvfb xauth
   dbus-daemon
 )

@@ -1,24 +1,17 @@
-#include "editor/main_window.h"
-#include "options/option_set.h"
-#include "stylewright/network_module.h"
-#include "stylewright/tool_windows.h"
-#include "system/qt_colour_dialog.h"
-#include "system/qt_platform.h"
+#include "startup/command_line.h"
+#include "stylewright/css_output.h"
+#include "stylewright/editor_start.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    // --help, --version and --css run without a display.
+    if (!stylewright::needsWindow(argc, argv, stylewright::Program::Editor)) {
+        QCoreApplication app(argc, argv);
+        return stylewright::runWithoutWindow();
+    }
     QApplication app(argc, argv);
-    const QString folder = QCoreApplication::applicationDirPath();
-    stylewright::QtPrompts prompts;
-    stylewright::QtDesktop desktop;
-    stylewright::QtColourDialog colourDialog;
-    stylewright::OptionSet options;
-    stylewright::MainWindow window(options, folder, prompts, desktop, colourDialog);
-    stylewright::installToolWindows(window.secondaryWindows(), folder, prompts, desktop,
-                                    stylewright::loadNetworkSheetSource);
-    QObject::connect(&window, &stylewright::MainWindow::closed, &app, [] { QCoreApplication::exit(0); });
-    window.show();
-    return app.exec();
+    const stylewright::EditorStart start = stylewright::startEditor();
+    return start.editor ? app.exec() : start.exitCode;
 }

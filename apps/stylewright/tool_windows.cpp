@@ -1,5 +1,6 @@
 #include "stylewright/tool_windows.h"
 
+#include "startup/data_folder_hints.h"
 #include "editor/secondary_windows.h"
 #include "tools/contact_windows.h"
 #include "tools/fetcher_window.h"
@@ -10,20 +11,25 @@
 
 namespace stylewright {
 
-void installToolWindows(SecondaryWindows &windows, const QString &programFolder, Prompts &prompts, Desktop &desktop,
+void installToolWindows(SecondaryWindows &windows, const ProgramFolders &folders, Prompts &prompts, Desktop &desktop,
                         SheetSourceMaker makeSource)
 {
-    windows.setFactory(Secondary::Fetcher, [programFolder, &prompts, makeSource] {
+    windows.setFactory(Secondary::Fetcher, [dataFolder = folders.data, &prompts, makeSource] {
         FetcherSetup setup;
         setup.makeSource = makeSource;
-        setup.programFolder = programFolder;
-        return new FetcherWindow(setup, prompts);
+        setup.programFolder = dataFolder;
+        auto *fetcher = new FetcherWindow(setup, prompts);
+        showSheetFolder(*fetcher, dataFolder);
+        return fetcher;
     });
     windows.setFactory(Secondary::HuePick, [&prompts] {
         return new HuePickWindow(makeScreenPixels(), std::make_unique<DBusColourPortal>(), prompts);
     });
-    windows.setFactory(Secondary::Tool, [programFolder, &windows, &desktop] {
-        return new ToolWindow(programFolder, desktop, [&windows] { windows.open(Secondary::Connect); });
+    windows.setFactory(Secondary::Tool, [folders, &windows, &desktop] {
+        auto *tool = new ToolWindow(folders.program, desktop, [&windows] { windows.open(Secondary::Connect); });
+        if (folders.data != folders.program) // a portable copy's tool window stays as it always was
+            addDataFolderLine(*tool, folders.data);
+        return tool;
     });
     windows.setFactory(Secondary::Connect, [&desktop] { return createConnectWindow(desktop); });
 }

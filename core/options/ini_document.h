@@ -24,6 +24,8 @@ public:
     // missing section at the end of the file.
     void setValue(QStringView section, QStringView key, QStringView value);
 
+    // Settings files were read through a 1,000-byte buffer (999 bytes and a terminator); a longer
+    // stored value reads back cut to the same length it always had.
     static constexpr int kMaxValueBytes = 999;
 
 private:

@@ -5,6 +5,7 @@
 #include "options/option_set.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <array>
 #include <optional>
 
@@ -20,6 +21,9 @@ Result<QByteArray> readWhole(const QString &path)
     QFile file(path);
     if (!file.exists())
         return QByteArray();
+    // A pipe or a device would block the reader or never end.
+    if (!QFileInfo(path).isFile())
+        return Failure{{}, path + u" is not a regular file"};
     if (!file.open(QIODevice::ReadOnly))
         return Failure{{}, u"open " + path + u": " + file.errorString()};
     if (file.size() > kMaxFileBytes)

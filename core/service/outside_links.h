@@ -8,6 +8,8 @@ namespace stylewright {
 
 // Scheme and host of the service's space server; a space address is this, "/" and the space name.
 inline constexpr QStringView kSpaceHostPrefix = u"http://s.moyan.test";
+// The fetcher and the tool window cut this many characters off a space address, as stored addresses
+// and saved-sheet names have always been cut; a prefix of another length would name other files.
 static_assert(kSpaceHostPrefix.size() == 19);
 
 // The example space the address fields start with.

@@ -1,5 +1,6 @@
 #include "editor/editor_actions.h"
 
+#include "base/data_folder.h"
 #include "generators/code_file.h"
 #include "generators/generators.h"
 #include "options/settings_file.h"
@@ -15,6 +16,11 @@ void runAreaButton(Area area, const OptionSet &options, const QString &folder, P
     const Result<QStringList> block = generateArea(area, options);
     if (!block) {
         prompts.inform(kErrorTitle, block.failure().message);
+        return;
+    }
+    if (const Result<void> made = makeDataFolder(folder); !made) {
+        logFailure(made.failure());
+        prompts.inform(kErrorTitle, made.failure().message);
         return;
     }
     const QString path = codeFilePath(folder);
@@ -42,6 +48,11 @@ void lookAtCode(const QString &folder, Prompts &prompts, Desktop &desktop)
 
 void saveSettingsAction(const QString &folder, const OptionSet &options, Prompts &prompts)
 {
+    if (const Result<void> made = makeDataFolder(folder); !made) {
+        logFailure(made.failure());
+        prompts.inform(kProgramTitle, made.failure().message);
+        return;
+    }
     if (const Result<void> saved = writeSettings(settingsPath(folder), options); !saved) {
         logFailure(saved.failure());
         prompts.inform(kProgramTitle, saved.failure().message);

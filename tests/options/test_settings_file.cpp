@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 using namespace stylewright;
 using namespace stylewright::testing;
@@ -297,6 +298,13 @@ void TestSettingsFile::unwritablePlaces()
     OptionSet o;
     QVERIFY(!loadSettings(m_ini, o));
     QVERIFY(QDir(m_ini).removeRecursively());
+
+    // A pipe in the file's place would block a reader until someone writes to it: refused at once.
+    QCOMPARE(::mkfifo(QFile::encodeName(m_ini).constData(), 0600), 0);
+    QVERIFY(!loadSettings(m_ini, o));
+    QVERIFY(!saveSettings(m_ini, o));
+    QVERIFY(QFile::remove(m_ini));
+    QVERIFY(!loadSettings(u"/dev/zero"_s, o)); // a device that never ends
 }
 
 void TestSettingsFile::hostileFiles()

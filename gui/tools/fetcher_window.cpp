@@ -55,9 +55,9 @@ FetcherWindow::FetcherWindow(const FetcherSetup &setup, Prompts &prompts, QWidge
     m_css->setObjectName(QStringLiteral("txtcss"));
     m_css->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_css->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    auto *save = new QPushButton(QStringLiteral("保存CSS"), this);
-    save->setObjectName(QStringLiteral("cmdsave"));
-    save->setAutoDefault(true);
+    m_save = new QPushButton(QStringLiteral("保存CSS"), this);
+    m_save->setObjectName(QStringLiteral("cmdsave"));
+    m_save->setAutoDefault(true);
     m_address = new QLineEdit(kExampleSpaceAddress.toString(), this);
     m_address->setObjectName(QStringLiteral("txtblog"));
     m_address->setCursorPosition(0);
@@ -69,7 +69,7 @@ FetcherWindow::FetcherWindow(const FetcherSetup &setup, Prompts &prompts, QWidge
     auto *actions = new QHBoxLayout;
     actions->addWidget(m_address, 1);
     actions->addWidget(m_get);
-    actions->addWidget(save);
+    actions->addWidget(m_save);
     if (setup.standalone) {
         auto *about = new QLabel(QStringLiteral("关于"), this);
         about->setObjectName(QStringLiteral("lbltxt"));
@@ -94,8 +94,11 @@ FetcherWindow::FetcherWindow(const FetcherSetup &setup, Prompts &prompts, QWidge
     m_filler = new SheetFiller(m_css, this);
     connect(m_filler, &SheetFiller::filled, this, [this] { setBusy(false); });
     connect(m_get, &QPushButton::clicked, this, [this] { m_busy ? cancel() : fetch(); });
-    connect(save, &QPushButton::clicked, this, &FetcherWindow::save);
-    m_fetcher->setListener({[this](const QByteArray &sheet) { m_filler->fill(sheet); },
+    connect(m_save, &QPushButton::clicked, this, &FetcherWindow::save);
+    m_fetcher->setListener({[this](const QByteArray &sheet) {
+                                m_save->setEnabled(false); // until the whole sheet is in the field
+                                m_filler->fill(sheet);
+                            },
                             [this](const Failure &why) {
                                 logFailure(why);
                                 setBusy(false);
@@ -171,6 +174,8 @@ void FetcherWindow::setBusy(bool busy)
 {
     m_busy = busy;
     m_get->setText(busy ? kCancelCaption : kFetchCaption);
+    if (!busy)
+        m_save->setEnabled(true);
 }
 
 void FetcherWindow::save()

@@ -69,6 +69,7 @@ private:
     QPlainTextEdit *m_css;
     QLineEdit *m_address;
     QPushButton *m_get;
+    QPushButton *m_save;
     SheetFiller *m_filler;
     bool m_busy = false;
     QPointer<QWidget> m_about;

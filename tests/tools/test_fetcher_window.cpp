@@ -402,11 +402,14 @@ void TestFetcherWindow::cancellingWhileTheSheetGoesInKeepsTheOldText()
     // Wait until the first lines are on show, then cancel.
     QTRY_VERIFY_WITH_TIMEOUT(css()->toPlainText().startsWith(u"\n/*模块区域*/"), 10000);
     QVERIFY(m_window->isBusy());
-    QVERIFY(css()->isReadOnly()); // nobody types into a half-built sheet
+    // Nobody types into or saves a half-built sheet.
+    QVERIFY(css()->isReadOnly());
+    QVERIFY(!button(u"cmdsave"_s)->isEnabled());
     button(u"cmdget"_s)->click();
     QVERIFY(!m_window->isBusy());
     QCOMPARE(css()->toPlainText(), kKeep);
     QVERIFY(!css()->isReadOnly());
+    QVERIFY(button(u"cmdsave"_s)->isEnabled());
     QTest::qWait(100);
     QCOMPARE(css()->toPlainText(), kKeep);
     QVERIFY(m_prompts.shown.isEmpty());
@@ -435,6 +438,7 @@ void TestFetcherWindow::largeSheetKeepsTheWindowResponsive()
     QVERIFY(m_prompts.shown.isEmpty());
     QCOMPARE(css()->toPlainText(), splitSheetLines(decodeGbk(body)).replace(u"\r\n"_s, u"\n"_s));
     QVERIFY(!css()->isReadOnly());
+    QVERIFY(button(u"cmdsave"_s)->isEnabled());
     css()->undo(); // the fill itself is not something to undo
     QVERIFY(css()->toPlainText().startsWith(u"\n/*模块区域*/"));
 }

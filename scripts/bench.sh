@@ -8,5 +8,6 @@ cmake --preset bench >/dev/null
 cmake --build --preset bench >/dev/null
 cd build/bench/bench
 ./bench_core
+./bench_autosave
 ./bench_sheet_view
 ./bench_startup "${1:-25}"

@@ -23,6 +23,7 @@ EditorStart startEditor()
     const ProgramFolders folders{QCoreApplication::applicationDirPath(), dataFolderInUse(line)};
     auto editor = std::make_unique<Editor>(folders);
     editor->window().show();
+    editor->window().offerRecovery();
     return {std::move(editor), 0};
 }
 

@@ -143,7 +143,7 @@ int IniDocument::findKey(int header, QStringView key) const
     return -1;
 }
 
-QString IniDocument::value(QStringView section, QStringView key) const
+QString IniDocument::value(QStringView section, QStringView key, qsizetype maxBytes) const
 {
     const int header = findSection(section);
     const int line = header < 0 ? -1 : findKey(header, key);
@@ -153,14 +153,15 @@ QString IniDocument::value(QStringView section, QStringView key) const
     QByteArrayView v = trimBlanks(QByteArrayView(bytes).sliced(bytes.indexOf('=') + 1));
     if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
         v = v.sliced(1, v.size() - 2);
-    return decodeGbk(capBytes(v, kMaxValueBytes));
+    return decodeGbk(capBytes(v, maxBytes));
 }
 
 // A line break inside a value would end the line early and let the rest pose as another key.
 QByteArray IniDocument::encodeValue(QStringView value)
 {
     QByteArray bytes = encodeGbk(value);
-    bytes.replace('\r', ' ').replace('\n', ' ');
+    if (bytes.contains('\r') || bytes.contains('\n')) // replace() copies and scans slowly even when there are none
+        bytes.replace('\r', ' ').replace('\n', ' ');
     return bytes;
 }
 

@@ -18,7 +18,9 @@ public:
     // The value after the first "=" of the key's line in the section, blanks (space, tab) at both
     // ends and one pair of enclosing quotes removed, at most 999 bytes; empty when missing.
     // Section and key names compare ignoring ASCII case.
-    QString value(QStringView section, QStringView key) const;
+    QString value(QStringView section, QStringView key) const { return value(section, key, kMaxValueBytes); }
+    // The same with another cap; files of the program's own that hold longer values read them whole.
+    QString value(QStringView section, QStringView key, qsizetype maxBytes) const;
 
     // Replaces an existing key in place, adds a missing key at the end of its section, and a
     // missing section at the end of the file.

@@ -51,12 +51,9 @@ QString settingsPath(const QString &folder)
     return folder + QStringLiteral("/setup.ini");
 }
 
-Result<void> writeSettings(const QString &iniPath, const OptionSet &options, const WriteFaults &faults)
+QByteArray settingsBytes(const OptionSet &options, const QByteArray &previous)
 {
-    const Result<QByteArray> previous = readWhole(iniPath);
-    if (!previous) // an unreadable file cannot be updated without losing its other lines
-        return Failure{kSaveFailedMessage, previous.failure().reason};
-    IniDocument doc(*previous);
+    IniDocument doc(previous);
     for (int row : saveOrder()) {
         const OptionDef &def = stylewright::options()[row];
         QString value = options.value(def.option);
@@ -64,7 +61,15 @@ Result<void> writeSettings(const QString &iniPath, const OptionSet &options, con
             value = value == u"1" ? QStringLiteral("1") : QStringLiteral("0");
         doc.setValue(def.section, def.key, value);
     }
-    const Result<void> written = replaceFileAtomically(iniPath, doc.toBytes(), faults);
+    return doc.toBytes();
+}
+
+Result<void> writeSettings(const QString &iniPath, const OptionSet &options, const WriteFaults &faults)
+{
+    const Result<QByteArray> previous = readWhole(iniPath);
+    if (!previous) // an unreadable file cannot be updated without losing its other lines
+        return Failure{kSaveFailedMessage, previous.failure().reason};
+    const Result<void> written = replaceFileAtomically(iniPath, settingsBytes(options, *previous), faults);
     if (!written)
         return Failure{kSaveFailedMessage, written.failure().reason};
     return {};

@@ -16,6 +16,9 @@ bool saveSettings(const QString &iniPath, const OptionSet &options);
 // false: no saved data ("宠物大小" missing or empty, or no readable file); nothing changed.
 bool loadSettings(const QString &iniPath, OptionSet &options);
 
+// The bytes a save writes: `previous` (the file as it is) with every option's key set.
+QByteArray settingsBytes(const OptionSet &options, const QByteArray &previous = {});
+
 // The same, telling why. A failure's message is the one the user is shown.
 Result<void> writeSettings(const QString &iniPath, const OptionSet &options, const WriteFaults &faults = {});
 Result<void> readSettings(const QString &iniPath, OptionSet &options);

@@ -1,5 +1,6 @@
 #include "editor/colour_fields.h"
 
+#include "editor/edit_history.h"
 #include "editor/option_form.h"
 #include "editor/option_widgets.h"
 #include "options/catalogue.h"
@@ -26,16 +27,6 @@ std::optional<Option> colourOptionOf(const QObject *watched)
     if (row < 0 || options()[row].kind != OptionKind::Colour)
         return std::nullopt;
     return optionAt(row);
-}
-
-void paint(QWidget *field, const QColor &background, const QColor &text)
-{
-    QPalette p = field->palette();
-    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        p.setColor(group, QPalette::Base, background);
-    p.setColor(QPalette::Active, QPalette::Text, text);
-    p.setColor(QPalette::Inactive, QPalette::Text, text);
-    field->setPalette(p);
 }
 
 QColor randomColour()
@@ -96,7 +87,7 @@ bool ColourFields::eventFilter(QObject *watched, QEvent *event)
 void ColourFields::paste(Option option)
 {
     const QString text = QGuiApplication::clipboard()->text();
-    m_options.setValue(option, text.left(kMaxFieldLength));
+    asOneStep(QStringLiteral("粘贴颜色"), [&] { m_options.setValue(option, text.left(kMaxFieldLength)); });
 }
 
 void ColourFields::choose(Option option)
@@ -112,14 +103,61 @@ void ColourFields::choose(Option option)
     QList<Option> changed{option};
     if (option == Option::PageBackgroundColour)
         changed += QList<Option>(std::begin(kFollowsBackground), std::end(kFollowsBackground));
-    const QColor background = QColor::fromRgb(m_dialogColour);
-    const QColor text = randomColour();
-    for (Option each : std::as_const(changed)) {
-        if (QWidget *w = m_form.builtField(each))
-            paint(w, background, text);
+    const Paint colours{QColor::fromRgb(m_dialogColour), randomColour()};
+    asOneStep(QStringLiteral("选择颜色"), [&] {
+        for (Option each : std::as_const(changed))
+            paint(each, colours);
+        if (m_history)
+            m_history->viewChanged(); // a step even when the texts stay as they were
+        for (Option each : std::as_const(changed))
+            m_options.setValue(each, colourText(each, m_dialogColour));
+    });
+}
+
+void ColourFields::asOneStep(const QString &text, const std::function<void()> &change)
+{
+    if (m_history)
+        m_history->step(text, change);
+    else
+        change();
+}
+
+void ColourFields::paint(Option option, const Paint &colours)
+{
+    QWidget *field = m_form.builtField(option);
+    if (!field)
+        return;
+    m_builtPalettes.try_emplace(option, field->palette());
+    QPalette p = field->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        p.setColor(group, QPalette::Base, colours.background);
+    p.setColor(QPalette::Active, QPalette::Text, colours.text);
+    p.setColor(QPalette::Inactive, QPalette::Text, colours.text);
+    field->setPalette(p);
+    m_paints[option] = colours;
+}
+
+void ColourFields::unpaint(Option option)
+{
+    const auto built = m_builtPalettes.find(option);
+    QWidget *field = m_form.field(option);
+    if (built != m_builtPalettes.end() && field)
+        field->setPalette(built->second);
+    m_paints.erase(option);
+}
+
+void ColourFields::setPaints(const Paints &paints)
+{
+    const Paints current = m_paints;
+    for (const auto &[option, colours] : current) {
+        if (!paints.contains(option))
+            unpaint(option);
     }
-    for (Option each : std::as_const(changed))
-        m_options.setValue(each, colourText(each, m_dialogColour));
+    for (const auto &[option, colours] : paints) {
+        const auto now = m_paints.find(option);
+        if (now == m_paints.end() || !(now->second == colours))
+            paint(option, colours);
+    }
 }
 
 } // namespace stylewright

@@ -46,17 +46,19 @@ void lookAtCode(const QString &folder, Prompts &prompts, Desktop &desktop)
         prompts.inform(kErrorTitle, kNoCodeMessage);
 }
 
-void saveSettingsAction(const QString &folder, const OptionSet &options, Prompts &prompts)
+bool saveSettingsAction(const QString &folder, const OptionSet &options, Prompts &prompts)
 {
     if (const Result<void> made = makeDataFolder(folder); !made) {
         logFailure(made.failure());
         prompts.inform(kProgramTitle, made.failure().message);
-        return;
+        return false;
     }
-    if (const Result<void> saved = writeSettings(settingsPath(folder), options); !saved) {
+    const Result<void> saved = writeSettings(settingsPath(folder), options);
+    if (!saved) {
         logFailure(saved.failure());
         prompts.inform(kProgramTitle, saved.failure().message);
     }
+    return saved.ok();
 }
 
 void loadSettingsAction(const QString &folder, OptionSet &options, Prompts &prompts)

@@ -16,8 +16,8 @@ class Prompts;
 void runAreaButton(Area area, const OptionSet &options, const QString &folder, Prompts &prompts, Desktop &desktop);
 // "查看CSS代码": opens the code file when it exists.
 void lookAtCode(const QString &folder, Prompts &prompts, Desktop &desktop);
-// "保存设置" and "读取数据".
-void saveSettingsAction(const QString &folder, const OptionSet &options, Prompts &prompts);
+// "保存设置" and "读取数据"; saving tells whether setup.ini now holds the options.
+bool saveSettingsAction(const QString &folder, const OptionSet &options, Prompts &prompts);
 void loadSettingsAction(const QString &folder, OptionSet &options, Prompts &prompts);
 
 } // namespace stylewright

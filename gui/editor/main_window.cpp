@@ -1,6 +1,8 @@
 #include "editor/main_window.h"
 
 #include "editor/colour_fields.h"
+#include "editor/edit_history.h"
+#include "editor/edit_safety.h"
 #include "editor/editor_actions.h"
 #include "editor/mirrored_widths.h"
 #include "editor/option_form.h"
@@ -60,10 +62,21 @@ MainWindow::MainWindow(OptionSet &options, const QString &programFolder, Prompts
     layout->addWidget(buildButtons());
     setCentralWidget(central);
 
-    new ColourFields(m_options, *m_form, colourDialog, this);
+    auto *colours = new ColourFields(m_options, *m_form, colourDialog, this);
     new MirroredWidths(m_options, *m_form, this);
+    m_safety = new EditSafety(m_options, *m_form, *colours, m_tabs, m_folder, m_prompts, this);
 
     resize(kDesignSize.expandedTo(minimumSizeHint()));
+}
+
+EditHistory &MainWindow::history()
+{
+    return m_safety->history();
+}
+
+void MainWindow::offerRecovery()
+{
+    m_safety->offerRecovery();
 }
 
 MainWindow::~MainWindow()
@@ -76,10 +89,13 @@ QWidget *MainWindow::buildButtons()
     auto *bar = new QWidget(this);
     auto *row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
-    connect(addButton(row, "cmdread", QStringLiteral("读取数据")), &QPushButton::clicked, this,
-            [this] { loadSettingsAction(m_folder, m_options, m_prompts); });
-    connect(addButton(row, "cmdsave", QStringLiteral("保存设置")), &QPushButton::clicked, this,
-            [this] { saveSettingsAction(m_folder, m_options, m_prompts); });
+    connect(addButton(row, "cmdread", QStringLiteral("读取数据")), &QPushButton::clicked, this, [this] {
+        history().step(QStringLiteral("读取数据"), [this] { loadSettingsAction(m_folder, m_options, m_prompts); });
+    });
+    connect(addButton(row, "cmdsave", QStringLiteral("保存设置")), &QPushButton::clicked, this, [this] {
+        if (saveSettingsAction(m_folder, m_options, m_prompts))
+            m_safety->settingsSaved();
+    });
     connect(addButton(row, "cmdhuepick", QStringLiteral("取色工具")), &QPushButton::clicked, this,
             [this] { m_windows->open(Secondary::HuePick); });
     connect(addButton(row, "cmdlook", QStringLiteral("查看CSS代码")), &QPushButton::clicked, this,
@@ -121,6 +137,7 @@ void MainWindow::changeEvent(QEvent *event)
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     m_windows->closeAll();
+    m_safety->windowClosed();
     event->accept();
     emit closed();
 }

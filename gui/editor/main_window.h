@@ -14,6 +14,8 @@ namespace stylewright {
 
 class ColourDialog;
 class Desktop;
+class EditHistory;
+class EditSafety;
 class OptionForm;
 class OptionSet;
 class Prompts;
@@ -34,6 +36,11 @@ public:
 
     OptionSet &options() { return m_options; }
     SecondaryWindows &secondaryWindows() { return *m_windows; }
+    // Undo history, change marks, resets and autosave; history().step() makes one undo step.
+    EditSafety &editSafety() { return *m_safety; }
+    EditHistory &history();
+    // At start: offers back the options a run that did not close cleanly left behind.
+    void offerRecovery();
 
 signals:
     // The window has closed, and the secondary windows with it: the program ends.
@@ -55,6 +62,7 @@ private:
     SecondaryWindows *m_windows;
     QTabWidget *m_tabs;
     OptionForm *m_form;
+    EditSafety *m_safety;
     QPushButton *m_toolButton = nullptr;
 };
 

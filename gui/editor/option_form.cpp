@@ -177,9 +177,14 @@ QWidget *OptionForm::makeField(const OptionDef &def, QWidget *frame)
     w->setParent(frame);
     m_fields[rowOf(def.option)] = w;
     show(def.option);
-    onOptionEdited(w, def.kind, this, [this, option = def.option](const QString &value) {
-        if (!m_showing)
-            m_options.setValue(option, value);
+    onOptionEdited(w, def.kind, this, [this, w, option = def.option](const QString &value) {
+        if (m_showing)
+            return;
+        const auto apply = [&] { m_options.setValue(option, value); };
+        if (m_editRunner)
+            m_editRunner(option, isTyped(w, optionDef(option).kind), apply);
+        else
+            apply();
     });
     return w;
 }

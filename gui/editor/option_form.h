@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QPointer>
 #include <array>
+#include <functional>
 
 class QPushButton;
 class QTabWidget;
@@ -32,6 +33,12 @@ public:
     void buildTab(int tab);
     bool isBuilt(int tab) const { return m_built[tab]; }
 
+    // How an edit made in a field reaches the record: `apply` sets the value; `typed` tells text
+    // typed into the field from a check box click or an item chosen from a list. Without a
+    // runner the value is set at once.
+    using EditRunner = std::function<void(Option option, bool typed, const std::function<void()> &apply)>;
+    void setEditRunner(EditRunner runner) { m_editRunner = std::move(runner); }
+
 signals:
     // A "显示代码" button was clicked.
     void areaButtonClicked(stylewright::Area area);
@@ -45,6 +52,7 @@ private:
     OptionSet &m_options;
     QTabWidget *m_tabs;
     FieldLook m_look;
+    EditRunner m_editRunner;
     std::array<QPointer<QWidget>, kOptionCount> m_fields{}; // cleared as each widget goes
     std::array<bool, kTabCount> m_built{};
     int m_fieldHeight = 0;  // labels and check boxes line up with the text fields of their row

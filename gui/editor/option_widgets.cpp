@@ -117,6 +117,15 @@ void showOptionValue(QWidget *widget, OptionKind kind, const QString &value)
     }
 }
 
+bool isTyped(const QWidget *widget, OptionKind kind)
+{
+    if (kind == OptionKind::Check)
+        return false;
+    if (kind == OptionKind::Choice) // choosing an item sets the text anew, which clears the flag
+        return static_cast<const QComboBox *>(widget)->lineEdit()->isModified();
+    return true;
+}
+
 void onOptionEdited(QWidget *widget, OptionKind kind, QObject *context, std::function<void(const QString &)> changed)
 {
     if (kind == OptionKind::Check) {

@@ -45,6 +45,10 @@ void showOptionValue(QWidget *widget, OptionKind kind, const QString &value);
 // Calls `changed` with the widget's new value whenever it changes.
 void onOptionEdited(QWidget *widget, OptionKind kind, QObject *context, std::function<void(const QString &)> changed);
 
+// Whether the change a field just reported was typed into it (an item chosen from a list, or a
+// check box click, was not).
+bool isTyped(const QWidget *widget, OptionKind kind);
+
 // The longest text a field holds, as in the single-line fields the settings files come from;
 // longer texts are cut to it before they reach the option.
 inline constexpr int kMaxFieldLength = 32767;

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the benchmarks (release) and prints one table: core operations, start-up, then the live preview.
+# Builds the benchmarks (release) and prints one table: core operations, showing a large sheet,
+# start-up, then the live preview.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -8,6 +9,7 @@ cmake --build --preset bench >/dev/null
 cd build/bench/bench
 ./bench_core
 ./bench_autosave
+./bench_sheet_view
 ./bench_startup "${1:-25}"
 if [ -x ./bench_preview_latency ]; then # built when Qt WebEngine is there; the engine's notes go to standard error
   QT_QPA_PLATFORM=offscreen ./bench_preview_latency 2>/dev/null

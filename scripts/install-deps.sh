@@ -9,6 +9,7 @@ packages=(
   desktop-file-utils appstream dpkg-dev file
   xvfb xauth
   qt6-webengine-dev libqt6webenginecore6-bin # the live preview program (its engine's helper process is the -bin)
+  dbus-daemon
 )
 # Extra packages a caller asks for (e.g. the sanitizer or fuzzing toolchain).
 packages+=("$@")

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Photographs the colour picker, the fetcher (12- and 24-pixel corners, about window), the tool window
-# and the contact window under Xvfb. Pictures go to the folder given, or build/screenshots.
+# Photographs the colour picker (sampling, and asking the desktop), the fetcher (12- and 24-pixel
+# corners, busy, about window), the tool window, the contact window and a few message boxes under
+# Xvfb. Pictures go to the folder given, or build/screenshots.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QLibrary>
 #include <QTimer>
+#include <memory>
 
 namespace stylewright {
 namespace {
@@ -18,19 +19,26 @@ public:
     void setListener(Listener listener) override { m_listener = std::move(listener); }
     bool start(const QString &) override
     {
-        QTimer::singleShot(0, [listener = m_listener, why = m_why] {
-            if (listener.failed)
-                listener.failed({QStringLiteral("网络模块没有找到"), why});
+        const int fetch = ++*m_fetch;
+        QTimer::singleShot(0, [latest = std::weak_ptr<int>(m_fetch), fetch, listener = m_listener, why = m_why] {
+            const std::shared_ptr<int> current = latest.lock(); // gone with the source
+            if (!current || *current != fetch || !listener.failed)
+                return;
+            ++*current;
+            listener.failed({QStringLiteral("网络模块没有找到"), why});
         });
         return true;
     }
     bool isBusy() const override { return false; }
+    void cancel() override { ++*m_fetch; }
     void setTimeout(std::chrono::milliseconds) override {}
     void setSizeLimit(qint64) override {}
 
 private:
     Listener m_listener;
     QString m_why;
+    // Counts starts and cancels: a failure queued for an older fetch is not told.
+    std::shared_ptr<int> m_fetch = std::make_shared<int>(0);
 };
 
 MakeSource resolveModule(const QStringList &folders, QString *why)

@@ -5,6 +5,7 @@
 #include "tools/contact_windows.h"
 #include "tools/fetcher_window.h"
 #include "tools/huepick_window.h"
+#include "system/dbus_colour_portal.h"
 #include "system/qt_screen_pixels.h"
 #include "tools/tool_window.h"
 
@@ -23,7 +24,9 @@ void installToolWindows(SecondaryWindows &windows, const ProgramFolders &folders
             QObject::connect(fetcher, &FetcherWindow::importRequested, fetcher, importIntoEditor);
         return fetcher;
     });
-    windows.setFactory(Secondary::HuePick, [&prompts] { return new HuePickWindow(makeScreenPixels(), prompts); });
+    windows.setFactory(Secondary::HuePick, [&prompts] {
+        return new HuePickWindow(makeScreenPixels(), std::make_unique<DBusColourPortal>(), prompts);
+    });
     windows.setFactory(Secondary::Tool, [folders, &windows, &desktop] {
         auto *tool = new ToolWindow(folders.program, desktop, [&windows] { windows.open(Secondary::Connect); });
         if (folders.data != folders.program) // a portable copy's tool window stays as it always was

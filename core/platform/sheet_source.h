@@ -4,6 +4,7 @@
 
 #include "base/result.h"
 
+#include <QByteArray>
 #include <QString>
 #include <chrono>
 #include <functional>
@@ -13,10 +14,10 @@ namespace stylewright {
 
 class SheetSource {
 public:
-    // Told once per fetch, always after start() has returned.
+    // Told once per fetch, always after start() has returned; never after cancel().
     struct Listener {
-        std::function<void(const QString &sheet)> fetched; // decoded from GBK, as the server sent it
-        std::function<void(const Failure &why)> failed;    // the message names the reason in a few words
+        std::function<void(const QByteArray &sheet)> fetched; // the bytes the server sent (GBK)
+        std::function<void(const Failure &why)> failed;       // the message names the reason in a few words
     };
 
     virtual ~SheetSource() = default;
@@ -25,6 +26,8 @@ public:
     // is running.
     virtual bool start(const QString &address) = 0;
     virtual bool isBusy() const = 0;
+    // Stops the running fetch, if any; nothing is told of it.
+    virtual void cancel() = 0;
     // Longest wait for, and largest body of, each response.
     virtual void setTimeout(std::chrono::milliseconds timeout) = 0;
     virtual void setSizeLimit(qint64 bytes) = 0;

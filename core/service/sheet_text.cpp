@@ -1,6 +1,7 @@
 #include "service/sheet_text.h"
 
 #include "base/text_encoding.h"
+#include "service/search_word.h"
 
 #include <QByteArray>
 #include <QStringDecoder>
@@ -50,7 +51,7 @@ std::optional<QString> sheetId(QStringView page, QStringView userPart)
 
 QString sheetAddress(QStringView prefix, QStringView userPart, QStringView id)
 {
-    return prefix + userPart + kItemPath + id + u".css";
+    return encodeAddressGbk(QString(prefix + userPart + kItemPath + id + u".css"));
 }
 
 QString splitSheetLines(QString sheet)

@@ -14,7 +14,7 @@ QString sheetMarker(QStringView userPart);
 // The sheet id: the characters between the end of the first marker and the first ".css" after
 // it; nothing when the marker or a following ".css" is missing.
 std::optional<QString> sheetId(QStringView page, QStringView userPart);
-// prefix + user part + "/css/item/" + id + ".css"
+// prefix + user part + "/css/item/" + id + ".css", characters outside ASCII percent-encoded as GBK
 QString sheetAddress(QStringView prefix, QStringView userPart, QStringView id);
 // Every "*/" ends a line, every "/*" starts one and every "}" ends one (CR LF), in that order.
 QString splitSheetLines(QString sheet);

@@ -29,6 +29,9 @@ QWidget *SecondaryWindows::open(Secondary which)
         w->setAttribute(Qt::WA_DeleteOnClose);
         if (m_minimised && which != Secondary::Connect)
             w->setWindowState(w->windowState() | Qt::WindowMinimized);
+    } else if (!m_minimised && w->isMinimized()) {
+        // Minimised by the user on its own: the click asks to see it again.
+        w->setWindowState((w->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     }
     w->show();
     w->raise();

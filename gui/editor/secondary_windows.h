@@ -25,7 +25,8 @@ public:
     // How a window is made; the window is deleted when closed.
     void setFactory(Secondary which, Factory factory);
 
-    // Shows the window modeless, creating it when it is not open, and brings it forward.
+    // Shows the window modeless, creating it when it is not open, and brings it forward; a window
+    // the user minimised on its own is restored.
     QWidget *open(Secondary which);
     // Closes the window if it is open.
     void close(Secondary which);

@@ -1,12 +1,12 @@
 #include "network/sheet_fetcher.h"
 
-#include "base/text_encoding.h"
 #include "service/sheet_text.h"
 #include "service/space_address.h"
 
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QUrl>
+#include <utility>
 
 namespace stylewright {
 
@@ -59,8 +59,9 @@ bool SheetFetcher::start(const QString &address)
     if (isBusy())
         return false;
     m_stage = Stage::Page;
+    ++m_fetch;
     m_userPart = userPart(address, m_prefix);
-    request(address);
+    request(spacePageAddress(address));
     return true;
 }
 
@@ -70,9 +71,7 @@ void SheetFetcher::request(const QString &address)
     const QString scheme = url.scheme();
     if (!url.isValid() || url.host().isEmpty() || (scheme != u"http" && scheme != u"https")) {
         // Reported after the caller has seen start() succeed, as for any other failure.
-        QTimer::singleShot(0, this, [this, address] {
-            fail({QStringLiteral("地址无效"), u"not a web address: " + address});
-        });
+        failLater({QStringLiteral("地址无效"), u"not a web address: " + address});
         return;
     }
     m_body.clear();
@@ -84,11 +83,11 @@ void SheetFetcher::request(const QString &address)
     connect(m_reply, &QNetworkReply::metaDataChanged, this, [this] {
         const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
         if (length.isValid() && length.toLongLong() > m_sizeLimit)
-            failAfterSignal(tooLarge(m_sizeLimit));
+            failLater(tooLarge(m_sizeLimit));
     });
     connect(m_reply, &QNetworkReply::readyRead, this, [this] {
         if (!receive())
-            failAfterSignal(tooLarge(m_sizeLimit));
+            failLater(tooLarge(m_sizeLimit));
     });
     connect(m_reply, &QNetworkReply::finished, this, &SheetFetcher::finish);
     m_deadline.start(m_timeout);
@@ -125,10 +124,19 @@ void SheetFetcher::finish()
         return;
     }
     m_stage = Stage::Idle;
-    const QString sheet = decodeGbk(m_body);
-    m_body.clear();
+    const QByteArray sheet = std::exchange(m_body, {});
     if (m_listener.fetched)
         m_listener.fetched(sheet);
+}
+
+void SheetFetcher::cancel()
+{
+    if (!isBusy())
+        return;
+    m_deadline.stop();
+    dropReply();
+    m_body.clear();
+    m_stage = Stage::Idle;
 }
 
 void SheetFetcher::fail(const Failure &why)
@@ -143,12 +151,18 @@ void SheetFetcher::fail(const Failure &why)
         m_listener.failed(why);
 }
 
-void SheetFetcher::failAfterSignal(const Failure &why)
+void SheetFetcher::failLater(const Failure &why)
 {
     // Aborting a reply from inside one of its own signals confuses it: stop listening, abort later.
-    m_reply->disconnect(this);
+    if (m_reply)
+        m_reply->disconnect(this);
     QMetaObject::invokeMethod(
-        this, [this, why] { fail(why); }, Qt::QueuedConnection);
+        this,
+        [this, why, fetch = m_fetch] {
+            if (fetch == m_fetch)
+                fail(why);
+        },
+        Qt::QueuedConnection);
 }
 
 void SheetFetcher::dropReply()

@@ -30,6 +30,7 @@ public:
     void setListener(Listener listener) override { m_listener = std::move(listener); }
     bool start(const QString &address) override;
     bool isBusy() const override { return m_stage != Stage::Idle; }
+    void cancel() override;
     void setTimeout(std::chrono::milliseconds timeout) override { m_timeout = timeout; }
     void setSizeLimit(qint64 bytes) override { m_sizeLimit = bytes; }
 
@@ -40,7 +41,7 @@ private:
     bool receive(); // false once the body is over the size limit
     void finish();
     void fail(const Failure &why);
-    void failAfterSignal(const Failure &why);
+    void failLater(const Failure &why);
     void dropReply();
 
     Listener m_listener;
@@ -49,6 +50,7 @@ private:
     std::chrono::milliseconds m_timeout = kDefaultTimeout;
     qint64 m_sizeLimit = kDefaultSizeLimit;
     Stage m_stage = Stage::Idle;
+    quint64 m_fetch = 0; // counts starts, so a failure queued by an earlier fetch is not told for a later one
     QNetworkAccessManager m_network;
     QPointer<QNetworkReply> m_reply;
     QByteArray m_body;

@@ -1,5 +1,7 @@
 #include "system/qt_platform.h"
 
+#include "system/message_text.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QMessageBox>
@@ -9,13 +11,13 @@ namespace stylewright {
 
 bool QtPrompts::askYesNo(const QString &title, const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, m_parent);
+    QMessageBox box(QMessageBox::NoIcon, title, wrappableText(text), QMessageBox::Yes | QMessageBox::No, m_parent);
     return box.exec() == QMessageBox::Yes;
 }
 
 void QtPrompts::inform(const QString &title, const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, m_parent);
+    QMessageBox box(QMessageBox::NoIcon, title, wrappableText(text), QMessageBox::Ok, m_parent);
     box.exec();
 }
 

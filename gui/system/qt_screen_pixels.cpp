@@ -11,6 +11,12 @@ namespace {
 
 class QtScreenPixels final : public ScreenPixels {
 public:
+    bool canReadScreen() override
+    {
+        return isScreenReadable(QGuiApplication::platformName(), qgetenv("XDG_SESSION_TYPE"),
+                                qgetenv("WAYLAND_DISPLAY"));
+    }
+
     QPoint pointerPosition() override { return QCursor::pos(); }
 
     std::optional<Rgb> pixelAt(QPoint position) override
@@ -28,6 +34,15 @@ public:
 };
 
 } // namespace
+
+bool isScreenReadable(QStringView platform, QByteArrayView sessionType, QByteArrayView waylandDisplay)
+{
+    if (platform.startsWith(u"wayland"))
+        return false;
+    if (platform == u"xcb")
+        return sessionType != "wayland" && waylandDisplay.isEmpty();
+    return true;
+}
 
 std::unique_ptr<ScreenPixels> makeScreenPixels()
 {

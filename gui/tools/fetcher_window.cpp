@@ -1,10 +1,10 @@
 #include "tools/fetcher_window.h"
 
 #include "platform/prompts.h"
-#include "tools/contact_windows.h"
 #include "service/sheet_file.h"
-#include "service/sheet_text.h"
 #include "service/space_address.h"
+#include "tools/contact_windows.h"
+#include "tools/sheet_filler.h"
 #include "tools/window_shape.h"
 
 #include <QDir>
@@ -23,6 +23,8 @@ namespace stylewright {
 namespace {
 
 const QString kTitle = QStringLiteral("sheetfetch VER 2.0");
+const QString kFetchCaption = QStringLiteral("获取CSS");
+const QString kCancelCaption = QStringLiteral("取消");
 
 // The edited text with each line ended by CR LF, as it is saved.
 QString textWithCrLf(const QPlainTextEdit *edit)
@@ -35,6 +37,14 @@ QString textWithCrLf(const QPlainTextEdit *edit)
 
 } // namespace
 
+QString refusedSaveText(QStringView address, QStringView prefix)
+{
+    if (address.size() <= prefix.size() + 1)
+        return kSaveRefusedText;
+    return kSaveRefusedText + u"\n空间名不能用作文件名：" + fileNameFault(spaceName(address, prefix)) + u"。\n" +
+           kFileNameRules;
+}
+
 FetcherWindow::FetcherWindow(const FetcherSetup &setup, Prompts &prompts, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_setup(setup), m_prompts(prompts),
       m_fetcher(setup.makeSource(setup.prefix))
@@ -46,13 +56,13 @@ FetcherWindow::FetcherWindow(const FetcherSetup &setup, Prompts &prompts, QWidge
     m_css->setObjectName(QStringLiteral("txtcss"));
     m_css->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_css->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    auto *save = new QPushButton(QStringLiteral("保存CSS"), this);
-    save->setObjectName(QStringLiteral("cmdsave"));
-    save->setAutoDefault(true);
+    m_save = new QPushButton(QStringLiteral("保存CSS"), this);
+    m_save->setObjectName(QStringLiteral("cmdsave"));
+    m_save->setAutoDefault(true);
     m_address = new QLineEdit(kExampleSpaceAddress.toString(), this);
     m_address->setObjectName(QStringLiteral("txtblog"));
     m_address->setCursorPosition(0);
-    m_get = new QPushButton(QStringLiteral("获取CSS"), this);
+    m_get = new QPushButton(kFetchCaption, this);
     m_get->setObjectName(QStringLiteral("cmdget"));
     m_get->setDefault(true);
     m_get->setAutoDefault(true);
@@ -64,7 +74,7 @@ FetcherWindow::FetcherWindow(const FetcherSetup &setup, Prompts &prompts, QWidge
     auto *actions = new QHBoxLayout;
     actions->addWidget(m_address, 1);
     actions->addWidget(m_get);
-    actions->addWidget(save);
+    actions->addWidget(m_save);
     actions->addWidget(m_import);
     if (setup.standalone) {
         auto *about = new QLabel(QStringLiteral("关于"), this);
@@ -87,13 +97,21 @@ FetcherWindow::FetcherWindow(const FetcherSetup &setup, Prompts &prompts, QWidge
     resize(520, 400);
     keepCornersRounded(this, setup.cornerEllipse);
 
-    connect(m_get, &QPushButton::clicked, this, &FetcherWindow::fetch);
-    connect(save, &QPushButton::clicked, this, &FetcherWindow::save);
+    m_filler = new SheetFiller(m_css, this);
+    connect(m_filler, &SheetFiller::filled, this, [this] { setBusy(false); });
+    connect(m_get, &QPushButton::clicked, this, [this] { m_busy ? cancel() : fetch(); });
+    connect(m_save, &QPushButton::clicked, this, &FetcherWindow::save);
     connect(m_import, &QPushButton::clicked, this, [this] { emit importRequested(textWithCrLf(m_css)); });
-    m_fetcher->setListener({[this](const QString &sheet) { showFetched(sheet); },
+    m_fetcher->setListener({[this](const QByteArray &sheet) {
+                                // Saving and importing wait until the whole sheet is in the field.
+                                m_save->setEnabled(false);
+                                m_import->setEnabled(false);
+                                m_filler->fill(sheet);
+                            },
                             [this](const Failure &why) {
                                 logFailure(why);
-                                m_prompts.inform(kErrorTitle, kFetchFailedText);
+                                setBusy(false);
+                                m_prompts.inform(kErrorTitle, kFetchFailedText + u'\n' + why.message);
                             }});
 }
 
@@ -143,26 +161,40 @@ QWidget *FetcherWindow::makeTitleRow()
 
 void FetcherWindow::fetch()
 {
-    if (m_fetcher->isBusy())
+    if (m_busy)
         return;
     const QString address = m_address->text();
     if (!isFetchableAddress(address, m_setup.prefix)) {
         m_prompts.inform(kErrorTitle, kFetchFailedText);
         return;
     }
-    m_fetcher->start(address);
+    if (m_fetcher->start(address))
+        setBusy(true);
 }
 
-void FetcherWindow::showFetched(const QString &sheet)
+void FetcherWindow::cancel()
 {
-    m_css->setPlainText(splitSheetLines(sheet));
+    m_fetcher->cancel();
+    m_filler->cancel();
+    setBusy(false);
+}
+
+void FetcherWindow::setBusy(bool busy)
+{
+    m_busy = busy;
+    m_get->setText(busy ? kCancelCaption : kFetchCaption);
+    if (!busy) {
+        m_save->setEnabled(true);
+        m_import->setEnabled(true);
+    }
 }
 
 void FetcherWindow::save()
 {
-    const std::optional<QString> name = saveName(m_address->text(), m_setup.prefix);
+    const QString address = m_address->text();
+    const std::optional<QString> name = saveName(address, m_setup.prefix);
     if (!name) {
-        m_prompts.inform(kErrorTitle, kSaveRefusedText);
+        m_prompts.inform(kErrorTitle, refusedSaveText(address, m_setup.prefix));
         return;
     }
     if (!saveSheet(m_setup.programFolder, *name, textWithCrLf(m_css)).ok())
@@ -194,7 +226,8 @@ void FetcherWindow::disconnectNotify(const QMetaMethod &signal)
 void FetcherWindow::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        m_get->click();
+        if (!m_busy) // Enter fetches; it never cancels a fetch under way
+            m_get->click();
         return;
     }
     QWidget::keyPressEvent(event);

@@ -1,6 +1,7 @@
 #pragma once
 // The space CSS fetcher window: fetches the style sheet a space uses, shows it line by line and saves
 // it under "csscode" next to the program. Borderless, with its own title row and rounded corners.
+// While a fetch runs (until the sheet is on show), "获取CSS" reads "取消" and cancels it.
 
 #include "platform/sheet_source.h"
 #include "service/outside_links.h"
@@ -16,6 +17,7 @@ class QPushButton;
 namespace stylewright {
 
 class Prompts;
+class SheetFiller;
 
 struct FetcherSetup {
     SheetSourceMaker makeSource;                  // where sheets come from
@@ -27,6 +29,9 @@ struct FetcherSetup {
 
 inline const QString kFetchFailedText = QStringLiteral("请填写正确的墨檐空间地址或者检查网络是否连接！");
 inline const QString kSaveRefusedText = QStringLiteral("请填写正确的墨檐空间地址");
+// What a save of this address is told when it gives no file name: kSaveRefusedText alone for an
+// address too short to hold a name, else also why the name cannot be a file name.
+QString refusedSaveText(QStringView address, QStringView prefix);
 
 class FetcherWindow : public QWidget {
     Q_OBJECT
@@ -35,11 +40,15 @@ public:
     ~FetcherWindow() override;
 
     SheetSource &fetcher() { return *m_fetcher; }
+    // A fetch is under way: requests, or the sheet going into the text field.
+    bool isBusy() const { return m_busy; }
     // The about window of the sheetfetch program, when it is open.
     QWidget *aboutWindow() const { return m_about; }
 
 public slots:
     void fetch();
+    // Stops the fetch under way; the text field keeps what it had, and nothing is told.
+    void cancel();
     void save();
     void showAbout();
 
@@ -57,7 +66,7 @@ protected:
 
 private:
     QWidget *makeTitleRow();
-    void showFetched(const QString &sheet);
+    void setBusy(bool busy);
 
     FetcherSetup m_setup;
     Prompts &m_prompts;
@@ -66,6 +75,9 @@ private:
     QLineEdit *m_address;
     QPushButton *m_get;
     QPushButton *m_import;
+    QPushButton *m_save;
+    SheetFiller *m_filler;
+    bool m_busy = false;
     QPointer<QWidget> m_about;
 };
 

@@ -16,6 +16,8 @@ namespace {
 
 const QString kStart = QStringLiteral("开始获取颜色");
 const QString kStop = QStringLiteral("停止获取颜色");
+const QString kEnterHint = QStringLiteral("获取想要的颜色后请按回车确定，就会立即停止取色！");
+const QString kClickHint = QStringLiteral("点击“开始获取颜色”后，在屏幕上单击想要的颜色，就会立即取到颜色！");
 
 } // namespace
 
@@ -24,8 +26,9 @@ QString colourText(const QColor &colour)
     return colour.name(QColor::HexRgb).toUpper();
 }
 
-HuePickWindow::HuePickWindow(std::unique_ptr<ScreenPixels> pixels, Prompts &prompts, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_pixels(std::move(pixels)), m_prompts(prompts)
+HuePickWindow::HuePickWindow(std::unique_ptr<ScreenPixels> pixels, std::unique_ptr<ColourPortal> portal,
+                             Prompts &prompts, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_pixels(std::move(pixels)), m_portal(std::move(portal)), m_prompts(prompts)
 {
     setObjectName(QStringLiteral("frmhuepick"));
     setWindowTitle(QStringLiteral("HuePick Beta 1.0"));
@@ -43,16 +46,16 @@ HuePickWindow::HuePickWindow(std::unique_ptr<ScreenPixels> pixels, Prompts &prom
     m_toggle->setObjectName(QStringLiteral("cmdget"));
     m_toggle->setDefault(true);
     m_toggle->setAutoDefault(true);
-    auto *hint = new QLabel(QStringLiteral("获取想要的颜色后请按回车确定，就会立即停止取色！"), this);
-    hint->setObjectName(QStringLiteral("Label2"));
-    hint->setWordWrap(true);
+    m_hint = new QLabel(kEnterHint, this);
+    m_hint->setObjectName(QStringLiteral("Label2"));
+    m_hint->setWordWrap(true);
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(caption, 0, 0);
     grid->addWidget(m_text, 0, 1);
     grid->addWidget(m_swatch, 0, 2);
     grid->addWidget(m_toggle, 1, 0, 1, 3);
-    grid->addWidget(hint, 2, 0, 1, 3);
+    grid->addWidget(m_hint, 2, 0, 1, 3);
     setMinimumWidth(380);
 
     m_timer.setObjectName(QStringLiteral("Timer1"));
@@ -60,10 +63,49 @@ HuePickWindow::HuePickWindow(std::unique_ptr<ScreenPixels> pixels, Prompts &prom
     connect(&m_timer, &QTimer::timeout, this, &HuePickWindow::sample);
     connect(m_toggle, &QPushButton::clicked, this, &HuePickWindow::toggleSampling);
     onClick(m_text, [this] { copyColour(); });
+    if (m_portal) {
+        listenToPortal();
+        if (!m_pixels->canReadScreen())
+            pickThroughDesktop();
+    }
+}
+
+void HuePickWindow::listenToPortal()
+{
+    m_portal->setListener({[this](Rgb colour) {
+                               m_toggle->setText(kStart);
+                               showColour(QColor::fromRgb(colour));
+                           },
+                           [this] { m_toggle->setText(kStart); },
+                           [this](const Failure &why) {
+                               logFailure(why);
+                               m_toggle->setText(kStart);
+                               m_prompts.inform(kErrorTitle, why.message);
+                           }});
+}
+
+void HuePickWindow::pickThroughDesktop()
+{
+    m_throughDesktop = true;
+    m_hint->setText(kClickHint);
+}
+
+void HuePickWindow::togglePick()
+{
+    if (m_portal->isBusy()) {
+        m_portal->abandon();
+        m_toggle->setText(kStart);
+    } else if (m_portal->start(this)) {
+        m_toggle->setText(kStop);
+    }
 }
 
 void HuePickWindow::toggleSampling()
 {
+    if (m_throughDesktop) {
+        togglePick();
+        return;
+    }
     if (m_timer.isActive()) {
         m_timer.stop();
         m_toggle->setText(kStart);
@@ -81,6 +123,11 @@ void HuePickWindow::sample()
     m_lastPosition = position;
     if (const std::optional<Rgb> colour = m_pixels->pixelAt(position)) {
         showColour(QColor::fromRgb(*colour));
+    } else if (m_portal) {
+        // The screen cannot be read after all: the desktop's picker takes over from here.
+        m_timer.stop();
+        pickThroughDesktop();
+        togglePick();
     } else if (!m_refusalShown) {
         // Set first: the timer keeps ticking while the message box is open.
         m_refusalShown = true;
@@ -115,6 +162,8 @@ void HuePickWindow::keyPressEvent(QKeyEvent *event)
 void HuePickWindow::closeEvent(QCloseEvent *event)
 {
     m_timer.stop();
+    if (m_portal)
+        m_portal->abandon();
     m_toggle->setText(kStart);
     QWidget::closeEvent(event);
 }

@@ -55,8 +55,9 @@ ToolWindow::ToolWindow(const QString &programFolder, Desktop &desktop, std::func
     addLink(QStringLiteral("cmdahc"), QStringLiteral("刷空间流量"),
             []() -> QString { return kLinks.trafficSite.toString(); });
     m_rankedSpace = field(this, QStringLiteral("txtpm"), kExampleSpaceAddress.toString());
-    addLink(QStringLiteral("cmdqwip"), QStringLiteral("空间排名查询"),
-            [this]() -> QString { return kLinks.rankingSite + spaceName(m_rankedSpace->text(), kSpaceHostPrefix); });
+    addLink(QStringLiteral("cmdqwip"), QStringLiteral("空间排名查询"), [this]() -> QString {
+        return kLinks.rankingSite + encodeSearchWord(spaceName(m_rankedSpace->text(), kSpaceHostPrefix));
+    });
     addLink(QStringLiteral("cmdmoyan"), QStringLiteral("墨檐空间"),
             []() -> QString { return kLinks.spaceHome.toString(); });
     addLink(QStringLiteral("cmdsee"), QStringLiteral("砚舟博客"),

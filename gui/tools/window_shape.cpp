@@ -14,19 +14,26 @@ public:
     CornerKeeper(QWidget *window, int ellipse) : QObject(window), m_ellipse(ellipse)
     {
         window->installEventFilter(this);
-        window->setMask(roundedRegion(window->size(), m_ellipse));
+        shape(window);
     }
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Resize) {
-            auto *window = static_cast<QWidget *>(watched);
-            window->setMask(roundedRegion(window->size(), m_ellipse));
-        }
+        if (event->type() == QEvent::Resize)
+            shape(static_cast<QWidget *>(watched));
         return false;
     }
 
 private:
+    void shape(QWidget *window) const
+    {
+        // A mask would cut notches under a system frame's square title bar.
+        if (window->windowFlags() & Qt::FramelessWindowHint)
+            window->setMask(roundedRegion(window->size(), m_ellipse));
+        else if (!window->mask().isEmpty())
+            window->clearMask();
+    }
+
     int m_ellipse;
 };
 

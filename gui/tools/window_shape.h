@@ -12,7 +12,8 @@ namespace stylewright {
 
 // The rounded rectangle (0, 0)-(size) whose corners are quarter ellipses of ellipse x ellipse pixels.
 QRegion roundedRegion(QSize size, int ellipse);
-// Gives the window rounded corners now and again after every resize.
+// Gives a frameless window rounded corners now and again after every resize; a window that keeps
+// its system frame stays square.
 void keepCornersRounded(QWidget *window, int ellipse);
 // Pressing the left button on handle and moving drags handle's window; the window system does it
 // where it can, otherwise the window follows the pointer.

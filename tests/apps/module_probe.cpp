@@ -13,7 +13,7 @@ int main(int argc, char *argv[])
     const std::unique_ptr<stylewright::SheetSource> source =
         stylewright::loadNetworkSheetSource(QStringLiteral("http://127.0.0.1:9"));
     int status = 2; // no answer at all
-    source->setListener({[&](const QString &) { QCoreApplication::exit(0); },
+    source->setListener({[&](const QByteArray &) { QCoreApplication::exit(0); },
                          [&](const stylewright::Failure &why) {
                              // The stand-in for a missing module says so; the real one tries the network.
                              status = why.message == QStringLiteral("网络模块没有找到") ? 1 : 0;

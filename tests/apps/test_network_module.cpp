@@ -26,11 +26,11 @@ void TestNetworkModule::fetchesThroughTheModule()
     server.route(u"/s/css/item/7.css"_s, {200, encodeGbk(u"a{color:#墨}"), "text/css"});
     const std::unique_ptr<SheetSource> source =
         loadNetworkSheetSourceFrom(server.origin(), {u"/nowhere"_s, QStringLiteral(NETWORK_MODULE_DIR)});
-    QString sheet;
+    QByteArray sheet;
     source->setListener(
-        {[&](const QString &text) { sheet = text; }, [](const Failure &why) { qWarning() << why.message; }});
+        {[&](const QByteArray &bytes) { sheet = bytes; }, [](const Failure &why) { qWarning() << why.message; }});
     QVERIFY(source->start(server.origin() + u"/s"));
-    QTRY_COMPARE(sheet, u"a{color:#墨}"_s);
+    QTRY_COMPARE(sheet, encodeGbk(u"a{color:#墨}"));
 }
 
 void TestNetworkModule::missingModuleFailsEveryFetch()
@@ -39,13 +39,19 @@ void TestNetworkModule::missingModuleFailsEveryFetch()
     const std::unique_ptr<SheetSource> source = loadNetworkSheetSourceFrom(u"http://127.0.0.1:1"_s, {empty.path()});
     QList<Failure> failures;
     source->setListener(
-        {[](const QString &) { QFAIL("nothing can be fetched"); }, [&](const Failure &why) { failures << why; }});
+        {[](const QByteArray &) { QFAIL("nothing can be fetched"); }, [&](const Failure &why) { failures << why; }});
     QVERIFY(source->start(u"http://127.0.0.1:1/s"_s));
     QVERIFY(failures.isEmpty()); // told after start() returns, like every other failure
     QTRY_COMPARE(failures.size(), 1);
     QCOMPARE(failures[0].message, u"网络模块没有找到"_s);
     QVERIFY(!failures[0].reason.isEmpty());
     QVERIFY(!source->isBusy());
+
+    // A cancelled fetch is not told of.
+    QVERIFY(source->start(u"http://127.0.0.1:1/s"_s));
+    source->cancel();
+    QTest::qWait(50);
+    QCOMPARE(failures.size(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestNetworkModule)

@@ -50,6 +50,7 @@ private slots:
     void failuresAreToldAndTheWindowStaysUsable();
     void toolButtonGoesByItsCaption();
     void secondaryWindowsOpenOnce();
+    void buttonsBringBackAWindowMinimisedOnItsOwn();
     void minimisingCarriesTheToolWindows();
     void windowsOpenedWhileMinimisedStartMinimised();
     void closingClosesEverythingInOrder();
@@ -184,6 +185,30 @@ void TestMainWindow::secondaryWindowsOpenOnce()
         QCOMPARE(QApplication::topLevelWidgets().size(), topLevels);
     }
     QVERIFY(e.find(u"chcbg")->isEnabled()); // the editor stays usable beside them
+}
+
+void TestMainWindow::buttonsBringBackAWindowMinimisedOnItsOwn()
+{
+    Editor e;
+    SecondaryWindows &windows = e.window.secondaryWindows();
+    const QList<std::pair<QString, Secondary>> buttons{{u"cmdget"_s, Secondary::Fetcher},
+                                                       {u"cmdhuepick"_s, Secondary::HuePick}};
+    for (const auto &[button, which] : buttons) {
+        click(e, button);
+        QWidget *w = windows.window(which);
+        w->setWindowState(Qt::WindowMaximized);
+        w->setWindowState(w->windowState() | Qt::WindowMinimized);
+        QVERIFY(w->isMinimized());
+        e.window.activateWindow();
+        QTRY_VERIFY(e.window.isActiveWindow());
+
+        click(e, button);
+        QCOMPARE(windows.window(which), w);
+        QVERIFY(!w->isMinimized());
+        QVERIFY(w->windowState() & Qt::WindowMaximized); // as it was before it was minimised
+        QVERIFY(w->isVisible());
+        QTRY_VERIFY(w->isActiveWindow());
+    }
 }
 
 void TestMainWindow::minimisingCarriesTheToolWindows()

@@ -30,6 +30,8 @@ private slots:
     void pageDecoding();
     void searchWords_data();
     void searchWords();
+    void addresses_data();
+    void addresses();
     void savedFileBytes();
 };
 
@@ -63,6 +65,9 @@ void TestFetchText::sheetAddressJoinsParts()
     QCOMPARE(userPart(address, kPrefix), u"/ann"_s);
     QCOMPARE(sheetMarker(u"/ann"), u"/ann/css/item/"_s);
     QCOMPARE(sheetAddress(kPrefix, u"/ann", u"x9"), u"http://s.moyan.test/ann/css/item/x9.css"_s);
+    // The service reads addresses in GBK, as it reads search words.
+    QCOMPARE(sheetAddress(kPrefix, u"/墨檐", u"x9"), u"http://s.moyan.test/%C4%AB%E9%DC/css/item/x9.css"_s);
+    QCOMPARE(spacePageAddress(QString(kPrefix + u"/墨檐小站")), u"http://s.moyan.test/%C4%AB%E9%DC%D0%A1%D5%BE"_s);
 }
 
 void TestFetchText::splitting_data()
@@ -160,6 +165,25 @@ void TestFetchText::searchWords()
     QFETCH(QString, word);
     QFETCH(QString, encoded);
     QCOMPARE(encodeSearchWord(word), encoded);
+}
+
+void TestFetchText::addresses_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("encoded");
+    QTest::newRow("ascii stays") << u"http://s.moyan.test/ann?a=1&b=%41 c"_s
+                                 << u"http://s.moyan.test/ann?a=1&b=%41 c"_s;
+    QTest::newRow("chinese name") << u"http://s.moyan.test/空间"_s << u"http://s.moyan.test/%BF%D5%BC%E4"_s;
+    QTest::newRow("mixed") << u"/a墨b檐"_s << u"/a%C4%ABb%E9%DC"_s;
+    QTest::newRow("beyond GBK") << u"/x😀"_s << u"/x%94%39%FC%36"_s; // every one of its GB18030 bytes
+    QTest::newRow("empty") << QString() << QString();
+}
+
+void TestFetchText::addresses()
+{
+    QFETCH(QString, address);
+    QFETCH(QString, encoded);
+    QCOMPARE(encodeAddressGbk(address), encoded);
 }
 
 void TestFetchText::savedFileBytes()

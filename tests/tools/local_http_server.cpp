@@ -1,9 +1,10 @@
 #include "local_http_server.h"
 
+#include "base/text_encoding.h"
+
 #include <QPointer>
 #include <QTcpSocket>
 #include <QTimer>
-#include <QUrl>
 
 namespace stylewright::testing {
 
@@ -32,8 +33,11 @@ void LocalHttpServer::serve(QTcpSocket *socket)
         return;
     socket->setProperty("seen", true);
     const QList<QByteArray> requestLine = socket->readLine().trimmed().split(' ');
-    const QString path = requestLine.size() > 1 ? QUrl::fromPercentEncoding(requestLine[1]) : QString();
+    const QByteArray target = requestLine.size() > 1 ? requestLine[1] : QByteArray();
+    // The space service reads addresses in GBK.
+    const QString path = decodeGbk(QByteArray::fromPercentEncoding(target));
     requests.append(path);
+    rawRequests.append(target);
     const CannedResponse response = m_routes.value(path, CannedResponse{404, "not here", "text/plain"});
     if (response.silent)
         return;

@@ -28,8 +28,10 @@ public:
     QString origin() const;
     // Answers requests for path (decoded, e.g. u"/中文/css/item/1.css"); others get 404.
     void route(const QString &path, const CannedResponse &response);
-    // Decoded paths of the requests received, in order.
+    // Paths of the requests received, in order, decoded from percent-encoded GBK.
     QStringList requests;
+    // The same as they came.
+    QList<QByteArray> rawRequests;
 
 private:
     void serve(class QTcpSocket *socket);

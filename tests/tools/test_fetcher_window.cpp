@@ -3,6 +3,7 @@
 #include "support/fakes.h"
 #include "tools/fetcher_window.h"
 #include "network/sheet_fetcher.h"
+#include "service/sheet_text.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -13,6 +14,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace stylewright;
 using namespace stylewright::testing;
@@ -56,6 +58,17 @@ CannedResponse oversized(const QByteArray &start, bool sendLength)
     return r;
 }
 
+// A sheet of about 7 MiB (under the 8 MiB limit), GBK, all on one line as servers send them.
+QByteArray largeSheet()
+{
+    const QByteArray unit =
+        encodeGbk(u"/*模块区域*/.modbox{padding:10px;background-color:#000000}a.modtit{color:#5577ff}");
+    QByteArray sheet;
+    while (sheet.size() < 7 * 1024 * 1024)
+        sheet += unit;
+    return sheet;
+}
+
 QByteArray readFile(const QString &path)
 {
     QFile f(path);
@@ -80,8 +93,10 @@ private slots:
     void saveNamesStayInFolder();
     void writeFailureIsReported();
     void windowKeepsRunningDuringSlowResponse();
-    void secondFetchWaitsForFirst_data();
-    void secondFetchWaitsForFirst();
+    void secondClickCancels_data();
+    void secondClickCancels();
+    void cancellingWhileTheSheetGoesInKeepsTheOldText();
+    void largeSheetKeepsTheWindowResponsive();
     void fetcherRefusesASecondStart();
     void enterFetches();
     void closingDuringFetchIsQuiet();
@@ -126,7 +141,7 @@ void TestFetcherWindow::fetch(const QString &text)
 {
     address()->setText(text);
     button(u"cmdget"_s)->click();
-    QTRY_VERIFY_WITH_TIMEOUT(!m_window->fetcher().isBusy(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_window->isBusy(), 10000);
 }
 
 void TestFetcherWindow::fetchesSplitsAndSaves()
@@ -155,6 +170,9 @@ void TestFetcherWindow::chineseSpaceName()
 
     QVERIFY(m_prompts.shown.isEmpty());
     QCOMPARE(m_server->requests.last(), u"/墨檐小站/css/item/88.css"_s);
+    // On the wire in GBK, as the service reads addresses.
+    QCOMPARE(m_server->rawRequests,
+             QList<QByteArray>({"/%C4%AB%E9%DC%D0%A1%D5%BE", "/%C4%AB%E9%DC%D0%A1%D5%BE/css/item/88.css"}));
     button(u"cmdsave"_s)->click();
     QCOMPARE(readFile(saved(u"墨檐小站"_s)), QByteArray("body{color:#fff}\r\n\r\n"));
 }
@@ -204,25 +222,31 @@ void TestFetcherWindow::failuresKeepText_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<CannedResponse>("pageResponse");
     QTest::addColumn<CannedResponse>("sheetResponse");
+    QTest::addColumn<QString>("reason"); // the second line of the message
 
     const CannedResponse goodPage = page("<link href=\"/s/css/item/1.css\">");
     const CannedResponse goodSheet = sheet(u"a{}"_s);
-    QTest::newRow("page 404") << u"/s"_s << CannedResponse{404, "<link href=\"/s/css/item/1.css\">"} << goodSheet;
-    QTest::newRow("page 500") << u"/s"_s << CannedResponse{500, "<link href=\"/s/css/item/1.css\">"} << goodSheet;
-    QTest::newRow("sheet 404") << u"/s"_s << goodPage << CannedResponse{404, "a{}"};
-    QTest::newRow("sheet 500") << u"/s"_s << goodPage << CannedResponse{500, "a{}"};
+    QTest::newRow("page 404") << u"/s"_s << CannedResponse{404, "<link href=\"/s/css/item/1.css\">"} << goodSheet
+                              << u"HTTP 404"_s;
+    QTest::newRow("page 500") << u"/s"_s << CannedResponse{500, "<link href=\"/s/css/item/1.css\">"} << goodSheet
+                              << u"HTTP 500"_s;
+    QTest::newRow("sheet 404") << u"/s"_s << goodPage << CannedResponse{404, "a{}"} << u"HTTP 404"_s;
+    QTest::newRow("sheet 500") << u"/s"_s << goodPage << CannedResponse{500, "a{}"} << u"HTTP 500"_s;
     // Redirects are not followed: the address the user typed must be the space itself.
-    QTest::newRow("page 302") << u"/s"_s << movedTo(302, "/moved") << goodSheet;
-    QTest::newRow("page 301") << u"/s"_s << movedTo(301, "/moved") << goodSheet;
-    QTest::newRow("sheet 307") << u"/s"_s << goodPage << movedTo(307, "/moved.css");
-    QTest::newRow("page without marker") << u"/s"_s << page("<link href=\"/t/css/item/1.css\">") << goodSheet;
-    QTest::newRow("marker without .css") << u"/s"_s << page("<a href=\"/s/css/item/1.html\">") << goodSheet;
-    QTest::newRow("page never answers") << u"/s"_s << silent() << goodSheet;
-    QTest::newRow("sheet never answers") << u"/s"_s << goodPage << silent();
-    QTest::newRow("page too large") << u"/s"_s << oversized("<link href=\"/s/css/item/1.css\">", true) << goodSheet;
-    QTest::newRow("sheet streams too much") << u"/s"_s << goodPage << oversized("a{}", false);
-    QTest::newRow("not an address") << u" bad"_s << goodPage << goodSheet;
-    QTest::newRow("refused connection") << u"refused"_s << goodPage << goodSheet;
+    QTest::newRow("page 302") << u"/s"_s << movedTo(302, "/moved") << goodSheet << u"HTTP 302"_s;
+    QTest::newRow("page 301") << u"/s"_s << movedTo(301, "/moved") << goodSheet << u"HTTP 301"_s;
+    QTest::newRow("sheet 307") << u"/s"_s << goodPage << movedTo(307, "/moved.css") << u"HTTP 307"_s;
+    QTest::newRow("page without marker") << u"/s"_s << page("<link href=\"/t/css/item/1.css\">") << goodSheet
+                                         << u"没有找到样式表地址"_s;
+    QTest::newRow("marker without .css") << u"/s"_s << page("<a href=\"/s/css/item/1.html\">") << goodSheet
+                                         << u"没有找到样式表地址"_s;
+    QTest::newRow("page never answers") << u"/s"_s << silent() << goodSheet << u"连接超时"_s;
+    QTest::newRow("sheet never answers") << u"/s"_s << goodPage << silent() << u"连接超时"_s;
+    QTest::newRow("page too large") << u"/s"_s << oversized("<link href=\"/s/css/item/1.css\">", true) << goodSheet
+                                    << u"内容超过8 MiB"_s;
+    QTest::newRow("sheet streams too much") << u"/s"_s << goodPage << oversized("a{}", false) << u"内容超过8 MiB"_s;
+    QTest::newRow("not an address") << u" bad"_s << goodPage << goodSheet << u"地址无效"_s;
+    QTest::newRow("refused connection") << u"refused"_s << goodPage << goodSheet << u"服务器拒绝连接"_s;
 }
 
 void TestFetcherWindow::failuresKeepText()
@@ -230,6 +254,7 @@ void TestFetcherWindow::failuresKeepText()
     QFETCH(QString, path);
     QFETCH(CannedResponse, pageResponse);
     QFETCH(CannedResponse, sheetResponse);
+    QFETCH(QString, reason);
     m_server->route(u"/s"_s, pageResponse);
     m_server->route(u"/s/css/item/1.css"_s, sheetResponse);
     m_server->route(u"/moved"_s,
@@ -248,33 +273,42 @@ void TestFetcherWindow::failuresKeepText()
     QCOMPARE(css()->toPlainText(), kKeep);
     QCOMPARE(m_prompts.shown.size(), 1);
     QCOMPARE(m_prompts.shown[0].title, u"错误提示"_s);
-    QCOMPARE(m_prompts.shown[0].text, kFetchFailedText);
+    QCOMPARE(m_prompts.shown[0].text, kFetchFailedText + u'\n' + reason);
+    QCOMPARE(button(u"cmdget"_s)->text(), u"获取CSS"_s);
     QVERIFY(!m_server->requests.contains(u"/moved"_s) && !m_server->requests.contains(u"/moved.css"_s));
 }
 
 void TestFetcherWindow::saveNamesStayInFolder_data()
 {
     QTest::addColumn<QString>("tail");
-    QTest::newRow("parent folder") << u"/../escaped"_s;
-    QTest::newRow("just dots") << u"/.."_s;
-    QTest::newRow("dots at the end") << u"/name.."_s;
-    QTest::newRow("slash") << u"/a/b"_s;
-    QTest::newRow("backslash") << u"/..\\escaped"_s;
-    QTest::newRow("absolute") << u"//tmp/escaped"_s;
-    QTest::newRow("control character") << u"/a\tb"_s;
-    QTest::newRow("refused by Windows") << u"/a:b"_s;
-    QTest::newRow("device name") << u"/con"_s;
+    QTest::addColumn<QString>("why"); // the second line of the message
+    QTest::newRow("parent folder") << u"/../escaped"_s << u"含有不允许的字符“/”"_s;
+    QTest::newRow("just dots") << u"/.."_s << u"含有“..”"_s;
+    QTest::newRow("dots at the end") << u"/name.."_s << u"含有“..”"_s;
+    QTest::newRow("space at the end") << u"/name "_s << u"以点或空格结尾"_s;
+    QTest::newRow("slash") << u"/a/b"_s << u"含有不允许的字符“/”"_s;
+    QTest::newRow("backslash") << u"/..\\escaped"_s << u"含有不允许的字符“\\”"_s;
+    QTest::newRow("absolute") << u"//tmp/escaped"_s << u"含有不允许的字符“/”"_s;
+    QTest::newRow("control character") << u"/a\tb"_s << u"含有控制字符"_s;
+    QTest::newRow("refused by Windows") << u"/a:b*c:d"_s << u"含有不允许的字符“:”、“*”"_s;
+    QTest::newRow("several kinds") << u"/a?b\nc"_s << u"含有不允许的字符“?”和控制字符"_s;
+    QTest::newRow("device name") << u"/con"_s << u"“con”是系统保留的设备名"_s;
+    QTest::newRow("numbered port") << u"/LPT3.txt"_s << u"“LPT3”是系统保留的设备名"_s;
 }
 
 void TestFetcherWindow::saveNamesStayInFolder()
 {
     QFETCH(QString, tail);
+    QFETCH(QString, why);
     address()->setText(m_server->origin() + tail);
     css()->setPlainText(u"x"_s);
     button(u"cmdsave"_s)->click();
 
     QCOMPARE(m_prompts.shown.size(), 1);
-    QCOMPARE(m_prompts.shown[0].text, kSaveRefusedText);
+    QCOMPARE(m_prompts.shown[0].title, u"错误提示"_s);
+    QCOMPARE(m_prompts.shown[0].text.split(u'\n'),
+             QStringList({kSaveRefusedText, u"空间名不能用作文件名："_s + why + u"。",
+                          u"文件名中不能有 / \\ < > : \" | ? * 和控制字符，不能含有“..”，也不能以点或空格结尾。"_s}));
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
              QStringList{u"program"_s});
     QVERIFY(QDir(programFolder()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
@@ -313,36 +347,100 @@ void TestFetcherWindow::windowKeepsRunningDuringSlowResponse()
     QVERIFY(m_window->fetcher().isBusy());
     QCOMPARE(css()->toPlainText(), kKeep);
 
-    QTRY_VERIFY_WITH_TIMEOUT(!m_window->fetcher().isBusy(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_window->isBusy(), 10000);
     QVERIFY2(ticks >= 15, qPrintable(QString::number(ticks) + u" timer ticks while waiting"));
     QCOMPARE(css()->toPlainText(), u"a{}\n"_s);
 }
 
-void TestFetcherWindow::secondFetchWaitsForFirst_data()
+void TestFetcherWindow::secondClickCancels_data()
 {
     QTest::addColumn<QString>("second"); // the address at the second click, after the origin
     QTest::newRow("same address") << u"/s"_s;
     QTest::newRow("another space") << u"/t"_s;
-    // The window ignores the click before looking at the address: no message during a fetch.
+    // The click cancels before anything looks at the address: no message.
     QTest::newRow("address that cannot be fetched") << u"<too short>"_s;
 }
 
-void TestFetcherWindow::secondFetchWaitsForFirst()
+void TestFetcherWindow::secondClickCancels()
 {
     QFETCH(QString, second);
     CannedResponse slow = page("<link href=\"/s/css/item/1.css\">");
     slow.delayMs = 200;
     m_server->route(u"/s"_s, slow);
     m_server->route(u"/s/css/item/1.css"_s, sheet(u"a{}"_s));
+    css()->setPlainText(kKeep);
     address()->setText(m_server->origin() + u"/s");
     button(u"cmdget"_s)->click();
+    QVERIFY(m_window->isBusy());
+    QCOMPARE(button(u"cmdget"_s)->text(), u"取消"_s);
+    QTRY_COMPARE(m_server->requests.size(), 1);
+    // Enter fetches and never cancels: it is ignored while a fetch runs.
+    QTest::keyClick(address(), Qt::Key_Return);
+    QVERIFY(m_window->isBusy());
+
     address()->setText(second == u"<too short>" ? u"http://a"_s : m_server->origin() + second);
     button(u"cmdget"_s)->click();
-    QTRY_VERIFY_WITH_TIMEOUT(!m_window->fetcher().isBusy(), 10000);
-    QTest::qWait(100);
-    QCOMPARE(m_server->requests, QStringList({u"/s"_s, u"/s/css/item/1.css"_s}));
+    QVERIFY(!m_window->isBusy());
+    QCOMPARE(button(u"cmdget"_s)->text(), u"获取CSS"_s);
+    QTest::qWait(400); // the page arrives after all and is dropped
+    QCOMPARE(m_server->requests, QStringList{u"/s"_s});
     QVERIFY(m_prompts.shown.isEmpty());
+    QCOMPARE(css()->toPlainText(), kKeep);
+
+    address()->setText(m_server->origin() + u"/s"); // and the next fetch works
+    fetch(address()->text());
     QCOMPARE(css()->toPlainText(), u"a{}\n"_s);
+}
+
+void TestFetcherWindow::cancellingWhileTheSheetGoesInKeepsTheOldText()
+{
+    m_server->route(u"/s"_s, page("<link href=\"/s/css/item/1.css\">"));
+    m_server->route(u"/s/css/item/1.css"_s, CannedResponse{200, largeSheet(), "text/css"});
+    css()->setPlainText(kKeep);
+    address()->setText(m_server->origin() + u"/s");
+    button(u"cmdget"_s)->click();
+    // Wait until the first lines are on show, then cancel.
+    QTRY_VERIFY_WITH_TIMEOUT(css()->toPlainText().startsWith(u"\n/*模块区域*/"), 10000);
+    QVERIFY(m_window->isBusy());
+    // Nobody types into or saves a half-built sheet.
+    QVERIFY(css()->isReadOnly());
+    QVERIFY(!button(u"cmdsave"_s)->isEnabled());
+    button(u"cmdget"_s)->click();
+    QVERIFY(!m_window->isBusy());
+    QCOMPARE(css()->toPlainText(), kKeep);
+    QVERIFY(!css()->isReadOnly());
+    QVERIFY(button(u"cmdsave"_s)->isEnabled());
+    QTest::qWait(100);
+    QCOMPARE(css()->toPlainText(), kKeep);
+    QVERIFY(m_prompts.shown.isEmpty());
+}
+
+void TestFetcherWindow::largeSheetKeepsTheWindowResponsive()
+{
+    const QByteArray body = largeSheet();
+    m_server->route(u"/s"_s, page("<link href=\"/s/css/item/1.css\">"));
+    m_server->route(u"/s/css/item/1.css"_s, CannedResponse{200, body, "text/css"});
+    css()->setPlainText(kKeep);
+    QElapsedTimer sinceTick;
+    qint64 longestStall = 0;
+    QTimer heartbeat;
+    connect(&heartbeat, &QTimer::timeout, this, [&] { longestStall = qMax(longestStall, sinceTick.restart()); });
+    address()->setText(m_server->origin() + u"/s");
+    button(u"cmdget"_s)->click();
+    sinceTick.start();
+    heartbeat.start(5);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_window->isBusy(), 60000);
+    heartbeat.stop();
+
+    // One setPlainText of such a sheet holds the window for over a second.
+    QVERIFY2(longestStall < 250,
+             qPrintable(u"the event loop stood still for "_s + QString::number(longestStall) + u" ms"));
+    QVERIFY(m_prompts.shown.isEmpty());
+    QCOMPARE(css()->toPlainText(), splitSheetLines(decodeGbk(body)).replace(u"\r\n"_s, u"\n"_s));
+    QVERIFY(!css()->isReadOnly());
+    QVERIFY(button(u"cmdsave"_s)->isEnabled());
+    css()->undo(); // the fill itself is not something to undo
+    QVERIFY(css()->toPlainText().startsWith(u"\n/*模块区域*/"));
 }
 
 void TestFetcherWindow::fetcherRefusesASecondStart()
@@ -352,9 +450,10 @@ void TestFetcherWindow::fetcherRefusesASecondStart()
     m_server->route(u"/s"_s, slow);
     m_server->route(u"/s/css/item/1.css"_s, sheet(u"a{}"_s));
     SheetFetcher fetcher(m_server->origin());
-    QList<QString> fetched;
+    QList<QByteArray> fetched;
     QList<Failure> failed;
-    fetcher.setListener({[&](const QString &sheet) { fetched << sheet; }, [&](const Failure &why) { failed << why; }});
+    fetcher.setListener(
+        {[&](const QByteArray &sheet) { fetched << sheet; }, [&](const Failure &why) { failed << why; }});
 
     QVERIFY(fetcher.start(m_server->origin() + u"/s"));
     QVERIFY(!fetcher.start(m_server->origin() + u"/t"));
@@ -373,7 +472,7 @@ void TestFetcherWindow::enterFetches()
     address()->setText(m_server->origin() + u"/s");
     QTest::keyClick(address(), Qt::Key_Return);
     QTRY_COMPARE(m_server->requests, QStringList{u"/s"_s});
-    QTRY_VERIFY(!m_window->fetcher().isBusy());
+    QTRY_VERIFY(!m_window->isBusy());
 }
 
 void TestFetcherWindow::closingDuringFetchIsQuiet()

@@ -22,6 +22,7 @@ public:
     bool refused = false;
     int reads = 0;
 
+    bool canReadScreen() override { return true; }
     QPoint pointerPosition() override { return pointer; }
     std::optional<Rgb> pixelAt(QPoint position) override
     {
@@ -66,7 +67,7 @@ void TestHuePick::init()
     auto pixels = std::make_unique<FakePixels>();
     m_pixels = pixels.get();
     m_prompts = FakePrompts();
-    m_window = std::make_unique<HuePickWindow>(std::move(pixels), m_prompts);
+    m_window = std::make_unique<HuePickWindow>(std::move(pixels), nullptr, m_prompts);
     m_window->show();
 }
 

@@ -55,6 +55,7 @@ private slots:
     void factoriesMakeTheRealWindows();
     void closingPickerStopsSampling();
     void cornersFollowSize();
+    void framedWindowsStaySquare();
     void fetcherCorners();
     void titleLabelDragsWindow();
     void closeLabelClosesInEditor();
@@ -126,6 +127,10 @@ void TestToolWindows::buttonsOpenTheirAddresses_data()
                                      << QByteArray("http://space-ranking.test/query?space=");
     QTest::newRow("ranking other name") << u"cmdqwip"_s << u"txtpm"_s << u"http://s.moyan.test/ann"_s
                                         << QByteArray("http://space-ranking.test/query?space=ann");
+    QTest::newRow("ranking chinese name") << u"cmdqwip"_s << u"txtpm"_s << u"http://s.moyan.test/墨檐"_s
+                                          << QByteArray("http://space-ranking.test/query?space=%C4%AB%E9%DC");
+    QTest::newRow("ranking name with &") << u"cmdqwip"_s << u"txtpm"_s << u"http://s.moyan.test/a&b c"_s
+                                         << QByteArray("http://space-ranking.test/query?space=a%26b+c");
     QTest::newRow("space home") << u"cmdmoyan"_s << QString() << QString() << QByteArray("http://s.moyan.test/");
     QTest::newRow("author space") << u"cmdsee"_s << QString() << QString() << QByteArray("http://s.moyan.test/yanzhou");
     QTest::newRow("cursor host") << u"cmdupload"_s << QString() << QString()
@@ -233,16 +238,38 @@ void TestToolWindows::closingPickerStopsSampling()
 
 void TestToolWindows::cornersFollowSize()
 {
+    QWidget frameless(nullptr, Qt::Window | Qt::FramelessWindowHint);
+    frameless.resize(300, 500);
+    frameless.show();
+    keepCornersRounded(&frameless, 12);
+    QCOMPARE(frameless.mask().boundingRect(), QRect(0, 0, 300, 500));
+    QVERIFY(frameless.mask().contains(QPoint(150, 250)));
+    QVERIFY(!frameless.mask().contains(QPoint(0, 0)));
+    QVERIFY(!frameless.mask().contains(QPoint(299, 499)));
+    QVERIFY(frameless.mask().contains(QPoint(299, 250)));
+    frameless.resize(220, 600);
+    QCOMPARE(frameless.mask().boundingRect(), QRect(0, 0, 220, 600));
+    QVERIFY(!frameless.mask().contains(QPoint(219, 0)));
+}
+
+void TestToolWindows::framedWindowsStaySquare()
+{
+    // The tool and about windows keep their system frame: a mask would notch its title bar.
     QWidget *tool = m_windows->open(Secondary::Tool);
     tool->resize(300, 500);
-    QCOMPARE(tool->mask().boundingRect(), QRect(0, 0, 300, 500));
-    QVERIFY(tool->mask().contains(QPoint(150, 250)));
-    QVERIFY(!tool->mask().contains(QPoint(0, 0)));
-    QVERIFY(!tool->mask().contains(QPoint(299, 499)));
-    QVERIFY(tool->mask().contains(QPoint(299, 250)));
-    tool->resize(220, 600);
-    QCOMPARE(tool->mask().boundingRect(), QRect(0, 0, 220, 600));
-    QVERIFY(!tool->mask().contains(QPoint(219, 0)));
+    QVERIFY(tool->mask().isEmpty());
+    auto sheetfetch = createSheetfetchWindow(loadNetworkSheetSource, m_dir->path(), m_prompts, [] {});
+    sheetfetch->showAbout();
+    QVERIFY(sheetfetch->aboutWindow()->mask().isEmpty());
+
+    // A window that gains a frame loses its corners at the next resize.
+    QWidget window(nullptr, Qt::Window | Qt::FramelessWindowHint);
+    keepCornersRounded(&window, 12);
+    QVERIFY(!window.mask().isEmpty());
+    window.setWindowFlags(Qt::Window);
+    window.show();
+    window.resize(200, 100);
+    QVERIFY(window.mask().isEmpty());
 }
 
 void TestToolWindows::fetcherCorners()
@@ -302,7 +329,6 @@ void TestToolWindows::sheetfetchEndsAndShowsAbout()
     QWidget *about = window->aboutWindow();
     QVERIFY(about && about->isVisible());
     QCOMPARE(about->objectName(), u"Form1"_s);
-    QVERIFY(!about->mask().contains(QPoint(2, 2)));
     QVERIFY(about->findChild<QPlainTextEdit *>(u"txtjs"_s)->toPlainText().endsWith(u"您的支持给我更新动力!"));
     QTest::mouseClick(aboutLabel, Qt::LeftButton);
     QCOMPARE(window->aboutWindow(), about);

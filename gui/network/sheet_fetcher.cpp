@@ -143,10 +143,7 @@ void SheetFetcher::fail(const Failure &why)
 {
     if (!isBusy())
         return;
-    m_deadline.stop();
-    dropReply();
-    m_body.clear();
-    m_stage = Stage::Idle;
+    cancel();
     if (m_listener.failed)
         m_listener.failed(why);
 }

@@ -5,6 +5,7 @@
 #include "editor/edit_history.h"
 #include "options/recovery_file.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -26,6 +27,10 @@ void startDriver(QProcess &child, const QString &folder, const QString &mode)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    // The killed child cannot remove its own temporary folders; inside ours, they go with it.
+    const QString temporary = folder + u"/tmp"_s;
+    QVERIFY(QDir().mkpath(temporary));
+    env.insert(u"TMPDIR"_s, temporary);
     child.setProcessEnvironment(env);
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     child.start(driver(), {folder, mode});

@@ -106,7 +106,8 @@ void FieldMenus::watch(QWidget *widget, Option option)
     widget->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(widget, &QWidget::customContextMenuRequested, this,
             [this, widget, option](const QPoint &pos) { popUp(fieldMenu(option, widget), widget, pos); });
-    if (qobject_cast<QLineEdit *>(widget))
+    // On the choice box too: it has the focus and hands keys to its line edit past any filter.
+    if (lineEditOf(widget))
         widget->installEventFilter(this);
 }
 

@@ -32,6 +32,9 @@ bool MirroredWidths::eventFilter(QObject *watched, QEvent *event)
     const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
     if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
         return false;
+    // A field greyed out while it has the focus (an undo, a load) loses it without being edited.
+    if (!static_cast<QWidget *>(watched)->isEnabled())
+        return false;
     if (watched == m_form.field(Option::BodyWidth))
         m_options.setValue(Option::ColumnsTotalWidth, m_options.value(Option::BodyWidth));
     else if (watched == m_form.field(Option::ColumnsTotalWidth))

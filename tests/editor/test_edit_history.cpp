@@ -300,6 +300,17 @@ void TestEditHistory::aMirroredWidthIsOneStep()
     QCOMPARE(o.value("txtzlan"), u"980"_s);
     QCOMPARE(o.value("txtkd"), u"9800"_s);
     QVERIFY(!marked(e, u"txtzlan"));
+
+    // An undo that greys the width field holding the focus copies nothing on the way.
+    const RecordState before = stateOf(o);
+    auto *layout = e.find<QComboBox>(u"cmblan");
+    focusField(e, u"cmblan");
+    QTest::keyClick(layout, Qt::Key_Up);
+    QVERIFY(o.isEnabled("txtzlan"));
+    QWidget *width = focusField(e, u"txtzlan");
+    QTest::keyClick(width, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(o.value("cmblan"), u"默认分栏"_s);
+    QCOMPARE(stateOf(o), before);
 }
 
 void TestEditHistory::keysUndoTheRecordInAFieldAndElsewhere()
@@ -325,6 +336,19 @@ void TestEditHistory::keysUndoTheRecordInAFieldAndElsewhere()
     QCOMPARE(o.value("txtregh"), u"300"_s);
     QTest::keyClick(box, Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(o.value("txtregh"), u"3005"_s);
+
+    // In a choice field the keys reach the box, which hands them on to its line edit.
+    focusField(e, u"cmblan");
+    QWidget *focused = QApplication::focusWidget();
+    QTest::keyClick(focused, Qt::Key_End);
+    QTest::keyClicks(focused, u"ab"_s);
+    QCOMPARE(o.value("cmblan"), u"默认分栏ab"_s);
+    const int steps = e.window.history().stack().count();
+    QTest::keyClick(focused, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(o.value("cmblan"), u"默认分栏"_s);
+    QCOMPARE(e.window.history().stack().count(), steps);
+    QTest::keyClick(focused, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(o.value("txtregh"), u"300"_s);
 }
 
 void TestEditHistory::menusAreChineseWithTheUsualEditActions()

@@ -33,6 +33,7 @@ void PreviewProcess::start()
         return;
     m_reader = MessageReader();
     m_expectEnd = false;
+    m_killedFor.reset();
     m_process->start(m_program, {});
 }
 
@@ -69,10 +70,10 @@ void PreviewProcess::readAnswers()
             emit closedByUser();
         }
     }
-    if (m_reader.failure() && !m_expectEnd) {
-        m_expectEnd = true; // what follows is reported here, not as an end of its own
+    // Reported when the program has ended, so that whoever hears it can start a new one at once.
+    if (m_reader.failure() && !m_expectEnd && !m_killedFor) {
+        m_killedFor = m_reader.failure()->reason;
         m_process->kill();
-        emit crashed(m_reader.failure()->reason);
     }
 }
 
@@ -81,9 +82,12 @@ void PreviewProcess::processEnded(int exitCode, QProcess::ExitStatus status)
     if (m_expectEnd)
         return;
     m_expectEnd = true;
-    emit crashed(status == QProcess::CrashExit
-                     ? QStringLiteral("the preview program crashed")
-                     : QStringLiteral("the preview program ended with status %1").arg(exitCode));
+    if (m_killedFor)
+        emit crashed(*m_killedFor);
+    else if (status == QProcess::CrashExit)
+        emit crashed(QStringLiteral("the preview program crashed"));
+    else
+        emit crashed(QStringLiteral("the preview program ended with status %1").arg(exitCode));
 }
 
 } // namespace stylewright

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QProcess>
 #include <QString>
+#include <optional>
 
 namespace stylewright {
 
@@ -39,7 +40,8 @@ private:
     QProcess *m_process;
     QString m_program;
     preview::MessageReader m_reader;
-    bool m_expectEnd = false; // stop() was called or the user closed the window
+    bool m_expectEnd = false;           // stop() was called or the user closed the window
+    std::optional<QString> m_killedFor; // why the program was killed; reported once it has ended
 };
 
 } // namespace stylewright

@@ -251,6 +251,7 @@ void TestLivePreview::crashOffersARestart_data()
     QTest::newRow("killed, leave it") << QByteArray() << false;
     QTest::newRow("ends at once") << QByteArray("exit") << false;
     QTest::newRow("answers nonsense") << QByteArray("garbage") << false;
+    QTest::newRow("answers nonsense, restart") << QByteArray("garbage") << true;
 }
 
 void TestLivePreview::crashOffersARestart()

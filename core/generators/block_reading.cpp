@@ -23,6 +23,7 @@ private:
     BlockReading readOnce(qsizetype from);
     std::optional<PieceReading> matchPiece(int piece, qsizetype at, bool needLines, const KnownValues &known);
     std::optional<PieceReading> matchForm(int piece, int form, qsizetype at, Layout layout, const KnownValues &known);
+    bool ownRuleStandsAt(int piece, qsizetype at);
     void noteConflict(int piece, qsizetype at);
     QList<TextSpan> rulesAhead(qsizetype at);
     bool startsABlock(qsizetype at) const;
@@ -59,7 +60,10 @@ BlockReading BlockReader::readOnce(qsizetype from)
     int piece = 0, missing = 0;
     qsizetype at = from;
     while (piece < count && !m_budget.exhausted()) {
-        if (const std::optional<PieceReading> reading = matchPiece(piece, at, false, m_known)) {
+        std::optional<PieceReading> reading = matchPiece(piece, at, false, m_known);
+        if (reading && reading->begin == reading->end && ownRuleStandsAt(piece, at))
+            reading.reset(); // not left out: there, in a form this reader does not know
+        if (reading) {
             accept(*reading, out);
             at = reading->end;
             ++piece;
@@ -97,6 +101,40 @@ BlockReading BlockReader::readOnce(qsizetype from)
             out.pieces.removeLast();
     }
     return out;
+}
+
+// Whether the rule at `at` opens with a selector this piece writes, and no piece after it, left out
+// or not, could start there instead.
+bool BlockReader::ownRuleStandsAt(int piece, qsizetype at)
+{
+    const qsizetype size = m_text.size();
+    while (at < size && isSpace(m_text[at]))
+        ++at;
+    const QStringView rest = m_text.sliced(at);
+    const auto opensWith = [&rest](const PieceForm &form) {
+        if (form.lines.isEmpty())
+            return false;
+        const QStringView opening = form.lines.first().literals.first();
+        const qsizetype brace = opening.indexOf(u'{');
+        if (brace < 0)
+            return false; // the selector holds an option's text: too loose to tell
+        const QStringView head = opening.first(brace).trimmed();
+        if (head.isEmpty() || !rest.startsWith(head))
+            return false;
+        qsizetype next = head.size();
+        while (next < rest.size() && isSpace(rest[next]))
+            ++next;
+        return next < rest.size() && rest[next] == u'{';
+    };
+    const QList<PieceForm> &forms = m_form.pieces[piece].forms;
+    if (std::none_of(forms.begin(), forms.end(), opensWith))
+        return false;
+    const int last = std::min(int(m_form.pieces.size()) - 1, piece + kMostMissingPieces);
+    for (int later = piece + 1; later <= last; ++later) {
+        if (matchPiece(later, at, true, m_known))
+            return false;
+    }
+    return true;
 }
 
 void BlockReader::noteConflict(int piece, qsizetype at)

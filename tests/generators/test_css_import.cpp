@@ -346,6 +346,19 @@ void TestCssImport::neverSetsWhatWouldWriteOtherRules()
     const QString wrongSum = blockText(Area::Navigation, OptionSet()).replace(u"font-size:16px"_s, u"font-size:17px"_s);
     importCss(wrongSum, d);
     QCOMPARE(blockText(Area::Navigation, d), blockText(Area::Navigation, OptionSet()));
+
+    // A rule the generator leaves out for some choice, there but edited: the choice is not taken,
+    // in the middle of the block or as its last rule.
+    const QString header = blockText(Area::Header, OptionSet());
+    for (const auto &[from, to] : {std::pair(u"top:45px"_s, u"top:45pt"_s), std::pair(u"top:96px"_s, u"top:96em"_s)}) {
+        QVERIFY(header.contains(from));
+        OptionSet e;
+        const CssImport edited = importCss(QString(header).replace(from, to), e);
+        QCOMPARE(e.value(u"cmbmjxg(0)"), OptionSet().value(u"cmbmjxg(0)"));
+        QCOMPARE(e.value(u"cmbmjxg(1)"), OptionSet().value(u"cmbmjxg(1)"));
+        QCOMPARE(edited.unreadLines.size(), 1);
+        QVERIFY(edited.unreadLines[0].text.contains(to));
+    }
 }
 
 void TestCssImport::badInputEndsQuickly_data()

@@ -52,11 +52,22 @@ std::optional<QString> writeAll(QFileDevice &file, const QByteArray &bytes, cons
     return file.error() != QFileDevice::NoError || code == 0 ? file.errorString() : qt_error_string(code);
 }
 
+// The file a path names: a symbolic link is followed, so that the file it points to is replaced
+// and the link stays.
+QFileInfo fileNamedBy(const QString &path)
+{
+    const QFileInfo named(path);
+    if (!named.isSymLink())
+        return named;
+    const QString resolved = named.canonicalFilePath(); // empty when the link leads nowhere
+    return QFileInfo(resolved.isEmpty() ? named.symLinkTarget() : resolved);
+}
+
 } // namespace
 
 Result<void> replaceFileAtomically(const QString &path, const QByteArray &bytes, const WriteFaults &faults)
 {
-    const QFileInfo target(path);
+    const QFileInfo target = fileNamedBy(path);
     if (target.isDir())
         return failed(QStringLiteral("replace"), path, QStringLiteral("is a folder"));
     if (faults.folderReadOnly)
@@ -66,7 +77,7 @@ Result<void> replaceFileAtomically(const QString &path, const QByteArray &bytes,
         return failed(QStringLiteral("create a temporary file beside"), path, temp.errorString());
     // The replacement keeps the permissions of the file it replaces; a new file is readable by all.
     const QFile::Permissions permissions =
-        target.exists() ? QFile(path).permissions()
+        target.exists() ? QFile(target.absoluteFilePath()).permissions()
                         : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
     if (const std::optional<QString> why = writeAll(temp, bytes, faults))
         return failed(QStringLiteral("write"), temp.fileName(), *why);

@@ -19,7 +19,7 @@ constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
 Result<QByteArray> readWhole(const QString &path)
 {
     QFile file(path);
-    if (!file.exists())
+    if (!QFileInfo::exists(path)) // a link to nothing yet counts as no file
         return QByteArray();
     // A pipe or a device would block the reader or never end.
     if (!QFileInfo(path).isFile())

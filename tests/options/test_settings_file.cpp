@@ -79,6 +79,7 @@ private slots:
     void loadingTwiceEqualsLoadingOnce();
     void readOnlyFolderKeepsThePreviousFile();
     void unwritablePlaces();
+    void aLinkedFileIsSavedThroughTheLink();
     void hostileFiles();
     void textsBeyondGbkSurvive();
 
@@ -305,6 +306,24 @@ void TestSettingsFile::unwritablePlaces()
     QVERIFY(!saveSettings(m_ini, o));
     QVERIFY(QFile::remove(m_ini));
     QVERIFY(!loadSettings(u"/dev/zero"_s, o)); // a device that never ends
+}
+
+// A setup.ini kept elsewhere and linked in: the save goes to the file, and the link stays.
+void TestSettingsFile::aLinkedFileIsSavedThroughTheLink()
+{
+    QVERIFY(QDir(m_dir.path()).mkdir(u"kept"_s));
+    const QString kept = m_dir.filePath(u"kept/setup.ini"_s);
+    QVERIFY(QFile::link(u"kept/setup.ini"_s, m_ini)); // relative, as a person makes one; nothing there yet
+    OptionSet o;
+    o.setValue(u"txtbgc", u"背景颜色#123456"_s);
+    QVERIFY(saveSettings(m_ini, o));
+    QVERIFY(QFileInfo(m_ini).isSymLink());
+    QVERIFY(readFile(kept).contains("123456"));
+    o.setValue(u"txtbgc", u"背景颜色#654321"_s);
+    QVERIFY(saveSettings(m_ini, o));
+    QVERIFY(QFileInfo(m_ini).isSymLink());
+    QVERIFY(readFile(kept).contains("654321"));
+    QCOMPARE(QDir(m_dir.filePath(u"kept"_s)).entryList(QDir::Files | QDir::Hidden), QStringList{u"setup.ini"_s});
 }
 
 void TestSettingsFile::hostileFiles()

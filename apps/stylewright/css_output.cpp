@@ -15,9 +15,6 @@
 namespace stylewright {
 namespace {
 
-// The editor itself refuses settings files above this size.
-constexpr qint64 kMaxSettingsBytes = 64 * 1024 * 1024;
-
 QString shown(const QString &path)
 {
     return QDir::toNativeSeparators(path);
@@ -38,13 +35,13 @@ std::optional<CssOutput> refuseFile(const QString &iniPath)
         return CssOutput{kCssNoFile, {}, QStringLiteral("找不到设置文件“%1”。").arg(shown(iniPath))};
     if (!info.isFile())
         return CssOutput{kCssNoFile, {}, QStringLiteral("“%1”不是一个文件。").arg(shown(iniPath))};
-    if (info.size() > kMaxSettingsBytes)
+    if (info.size() > kMaxSettingsFileBytes)
         return CssOutput{kCssNotSettings, {}, QStringLiteral("“%1”太大，不是设置文件。").arg(shown(iniPath))};
     QFile file(iniPath);
     if (!file.open(QIODevice::ReadOnly))
         return CssOutput{
             kCssNoFile, {}, QStringLiteral("无法读取设置文件“%1”：%2").arg(shown(iniPath), file.errorString())};
-    if (!isGbkText(file.read(kMaxSettingsBytes + 1)))
+    if (!isGbkText(file.read(kMaxSettingsFileBytes + 1)))
         return CssOutput{kCssNotSettings, {}, QStringLiteral("“%1”不是 GBK 文本，不是设置文件。").arg(shown(iniPath))};
     return std::nullopt;
 }

@@ -12,9 +12,6 @@
 namespace stylewright {
 namespace {
 
-// A settings file is a few kilobytes; anything far larger is not ours to rewrite.
-constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
-
 // The whole file; an empty text when there is none.
 Result<QByteArray> readWhole(const QString &path)
 {
@@ -26,10 +23,10 @@ Result<QByteArray> readWhole(const QString &path)
         return Failure{{}, path + u" is not a regular file"};
     if (!file.open(QIODevice::ReadOnly))
         return Failure{{}, u"open " + path + u": " + file.errorString()};
-    if (file.size() > kMaxFileBytes)
-        return Failure{{}, path + u" is larger than 64 MiB"};
+    if (file.size() > kMaxSettingsFileBytes)
+        return Failure{{}, path + u" is larger than 1 MiB"};
     QByteArray bytes = file.readAll();
-    if (bytes.size() > kMaxFileBytes || file.error() != QFileDevice::NoError)
+    if (bytes.size() > kMaxSettingsFileBytes || file.error() != QFileDevice::NoError)
         return Failure{{}, u"read " + path + u": " + file.errorString()};
     return bytes;
 }

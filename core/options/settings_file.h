@@ -26,6 +26,10 @@ Result<void> readSettings(const QString &iniPath, OptionSet &options);
 // setup.ini in a program folder.
 QString settingsPath(const QString &folder);
 
+// A settings file is a few kilobytes (every value at its longest, under 200 KiB); a larger file is
+// not ours to read or rewrite, and one of empty lines that size would already take a second.
+inline constexpr qint64 kMaxSettingsFileBytes = 1024 * 1024;
+
 inline const QString kSaveFailedMessage = QStringLiteral("保存出错！！");
 inline const QString kNoSavedDataMessage = QStringLiteral("找不到保存的数据，请确认是否保存！！");
 

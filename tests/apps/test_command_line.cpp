@@ -214,6 +214,9 @@ void TestCommandLine::notSettings_data()
     QFile grown(huge);
     QVERIFY(grown.resize(65 * 1024 * 1024)); // sparse: no time or disk spent
     QTest::newRow("huge") << huge << 3 << u"太大"_s;
+    const QString lines = m_dir.filePath(u"bad/lines.ini"_s); // far too many lines to read in a moment
+    writeBytes(lines, "[外观]\r\n" + QByteArray(2 * 1024 * 1024, '\n'));
+    QTest::newRow("two million empty lines") << lines << 3 << u"太大"_s;
 }
 
 void TestCommandLine::notSettings()

@@ -10,6 +10,8 @@
 namespace stylewright {
 namespace {
 
+using namespace Qt::Literals::StringLiterals;
+
 const QString kDataDir = QStringLiteral("data-dir");
 const QString kCss = QStringLiteral("css");
 
@@ -19,7 +21,8 @@ void describe(QCommandLineParser &parser, Program program)
         parser.setApplicationDescription(
             QStringLiteral("为墨檐空间编写个性化 CSS。\n\n"
                            "--css 的退出状态：0 成功；1 有尺寸不是数字；2 设置文件不存在或无法读取；"
-                           "3 文件不是设置文件（不是 INI、太大或不是 GBK 文本）；64 命令行有误。"));
+                           "3 文件不是设置文件（不是 INI、太大或不是 GBK 文本）；64 命令行有误；"
+                           "74 无法写到标准输出。"));
     } else {
         parser.setApplicationDescription(QStringLiteral("获取墨檐空间的 CSS 样式表，保存到 csscode 文件夹。"));
     }
@@ -41,12 +44,6 @@ void describe(QCommandLineParser &parser, Program program)
     }
 }
 
-void print(std::FILE *stream, const QString &text)
-{
-    std::fputs(text.toUtf8().constData(), stream);
-    std::fflush(stream);
-}
-
 CommandLine ending(int exitCode)
 {
     CommandLine line;
@@ -56,24 +53,69 @@ CommandLine ending(int exitCode)
 
 CommandLine mistake(const QString &what)
 {
-    print(stderr,
-          QCoreApplication::applicationName() + u": " + what + u'\n' + QStringLiteral("用 --help 查看可用的选项。\n"));
+    printAll(stderr, (QCoreApplication::applicationName() + u": " + what + u'\n' +
+                      QStringLiteral("用 --help 查看可用的选项。\n"))
+                         .toUtf8());
     return ending(kExitUsage);
+}
+
+// The arguments without the window options Qt's application object takes for itself (-platform,
+// -style, …), which it removes before the program reads the rest.
+QStringList withoutQtOptions(int argc, char *argv[])
+{
+    static const QStringList withValue{u"platform"_s,        u"platformpluginpath"_s, u"platformtheme"_s, u"plugin"_s,
+                                       u"qwindowgeometry"_s, u"qwindowicon"_s,        u"qwindowtitle"_s,  u"session"_s,
+                                       u"display"_s,         u"geometry"_s,           u"name"_s,          u"title"_s,
+                                       u"style"_s,           u"stylesheet"_s,         u"qmljsdebugger"_s};
+    static const QStringList alone{u"reverse"_s, u"widgetcount"_s, u"nograb"_s, u"dograb"_s, u"sync"_s};
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        QStringView name = argument;
+        if (i > 0 && name.startsWith(u'-')) {
+            name = name.sliced(name.startsWith(u"--") ? 2 : 1);
+            const qsizetype equals = name.indexOf(u'=');
+            if (equals >= 0 && withValue.contains(name.first(equals)))
+                continue;
+            if (withValue.contains(name)) {
+                ++i; // and its value
+                continue;
+            }
+            if (alone.contains(name))
+                continue;
+        }
+        arguments << argument;
+    }
+    return arguments;
 }
 
 } // namespace
 
+bool printAll(std::FILE *stream, const QByteArray &bytes)
+{
+    const size_t size = size_t(bytes.size());
+    const bool written = std::fwrite(bytes.constData(), 1, size, stream) == size;
+    return std::fflush(stream) == 0 && written && !std::ferror(stream);
+}
+
+int printOrTell(const QByteArray &bytes)
+{
+    if (printAll(stdout, bytes))
+        return 0;
+    printAll(stderr, (QCoreApplication::applicationName() + QStringLiteral(": 无法写到标准输出。\n")).toUtf8());
+    return kExitOutput;
+}
+
 bool needsWindow(int argc, char *argv[], Program program)
 {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
     QCommandLineParser parser;
     describe(parser, program);
-    (void)parser.parse(arguments); // mistakes are told once the application exists
+    if (!parser.parse(withoutQtOptions(argc, argv)))
+        return false; // told without a window, which may be impossible to open
     const bool printsOnly = parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")) ||
                             parser.isSet(QStringLiteral("version"));
-    return !printsOnly && !(program == Program::Editor && parser.isSet(kCss));
+    const bool printsCss = program == Program::Editor && parser.isSet(kCss);
+    return !printsOnly && !printsCss && parser.positionalArguments().isEmpty();
 }
 
 CommandLine readCommandLine(Program program)
@@ -85,13 +127,11 @@ CommandLine readCommandLine(Program program)
     describe(parser, program);
     if (!parser.parse(QCoreApplication::arguments()))
         return mistake(parser.errorText());
-    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
-        print(stdout, parser.helpText());
-        return ending(0);
-    }
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")))
+        return ending(printOrTell(parser.helpText().toUtf8()));
     if (parser.isSet(QStringLiteral("version"))) {
-        print(stdout, QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion() + u'\n');
-        return ending(0);
+        const QString version = QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion();
+        return ending(printOrTell((version + u'\n').toUtf8()));
     }
     CommandLine line;
     line.dataFolder = parser.value(kDataDir);

@@ -1,7 +1,9 @@
 #pragma once
 // The command line both programs share: --help, --version, --data-dir; the editor adds --css.
 
+#include <QByteArray>
 #include <QString>
+#include <cstdio>
 #include <optional>
 
 namespace stylewright {
@@ -17,6 +19,14 @@ struct CommandLine {
 
 // Exit status for a command line the program does not understand (sysexits' EX_USAGE).
 inline constexpr int kExitUsage = 64;
+// Exit status when what the program prints cannot all be written (sysexits' EX_IOERR).
+inline constexpr int kExitOutput = 74;
+
+// Writes all of the bytes to the stream and flushes it; false when any of it did not go.
+bool printAll(std::FILE *stream, const QByteArray &bytes);
+// Prints text meant for standard output; when it cannot all be written, says so on standard error
+// and gives kExitOutput, else 0.
+int printOrTell(const QByteArray &bytes);
 
 // Whether the arguments ask for a window, looked at before any application object exists:
 // --help, --version and --css need no display.

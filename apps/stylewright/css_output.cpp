@@ -46,12 +46,6 @@ std::optional<CssOutput> refuseFile(const QString &iniPath)
     return std::nullopt;
 }
 
-void print(std::FILE *stream, const QByteArray &bytes)
-{
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-    std::fflush(stream);
-}
-
 } // namespace
 
 CssOutput cssForSettingsFile(const QString &iniPath)
@@ -84,10 +78,11 @@ int runWithoutWindow()
         return *line.exitCode;
     const CssOutput output =
         cssForSettingsFile(line.cssFile.isEmpty() ? settingsPath(dataFolderInUse(line)) : line.cssFile);
-    if (output.status != kCssPrinted)
-        print(stderr, output.error.toUtf8() + '\n');
-    print(stdout, output.css);
-    return output.status;
+    if (output.status != kCssPrinted) {
+        printAll(stderr, output.error.toUtf8() + '\n');
+        return output.status;
+    }
+    return printOrTell(output.css);
 }
 
 } // namespace stylewright

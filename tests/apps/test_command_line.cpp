@@ -107,11 +107,28 @@ void TestCommandLine::versionAndHelpNeedNoDisplay()
 void TestCommandLine::wrongCommandLine()
 {
     for (const QStringList &arguments : {QStringList{u"--css"_s, u"a"_s, u"b"_s}, QStringList{u"--bogus"_s, u"--css"_s},
-                                         QStringList{u"--css"_s, u"--data-dir"_s}}) {
+                                         QStringList{u"--css"_s, u"--data-dir"_s}, QStringList{u"--bogus"_s},
+                                         QStringList{u"extra"_s}, QStringList{u"--data-dir"_s}}) {
         const Run wrong = css(arguments);
-        QCOMPARE(wrong.status, 64);
+        QCOMPARE(wrong.status, 64); // told without trying to open a window there is no display for
         QVERIFY(wrong.out.isEmpty());
         QVERIFY2(wrong.err.contains(u"--help"), qPrintable(wrong.err));
+    }
+    const Run fetcher = run(QStringLiteral(SHEETFETCH_PROGRAM), {u"--css"_s});
+    QCOMPARE(fetcher.status, 64);
+
+    // Output that cannot be written is a failure, not silence with success.
+    QVERIFY(QDir().mkpath(m_dir.filePath(u"full"_s)));
+    QVERIFY(saveSettings(m_dir.filePath(u"full/setup.ini"_s), OptionSet()));
+    for (const QStringList &arguments :
+         {QStringList{u"--version"_s}, QStringList{u"--css"_s, m_dir.filePath(u"full/setup.ini"_s)}}) {
+        QProcess process;
+        process.setStandardOutputFile(u"/dev/full"_s);
+        process.start(QStringLiteral(STYLEWRIGHT_PROGRAM), arguments);
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 74);
+        QVERIFY(QString::fromUtf8(process.readAllStandardError()).contains(u"无法写到标准输出"));
     }
 }
 

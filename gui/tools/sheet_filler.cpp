@@ -14,7 +14,8 @@
 
 namespace stylewright {
 
-SheetFiller::SheetFiller(QPlainTextEdit *view, QObject *parent) : QObject(parent), m_view(view)
+SheetFiller::SheetFiller(QPlainTextEdit *view, QObject *parent)
+    : QObject(parent), m_view(view), m_wrap(view->lineWrapMode()), m_previousWrap(m_wrap)
 {
     m_turn.setInterval(0);
     connect(&m_turn, &QTimer::timeout, this, &SheetFiller::feed);
@@ -28,9 +29,9 @@ SheetFiller::~SheetFiller()
 void SheetFiller::fill(const QByteArray &sheet)
 {
     cancel();
-    auto promise = std::make_shared<QPromise<QString>>();
-    m_building = new QFutureWatcher<QString>(this);
-    connect(m_building, &QFutureWatcher<QString>::finished, this, [this, watcher = m_building.data()] {
+    auto promise = std::make_shared<QPromise<Lines>>();
+    m_building = new QFutureWatcher<Lines>(this);
+    connect(m_building, &QFutureWatcher<Lines>::finished, this, [this, watcher = m_building.data()] {
         watcher->deleteLater();
         if (watcher == m_building)
             startFeeding(watcher->result());
@@ -39,16 +40,30 @@ void SheetFiller::fill(const QByteArray &sheet)
     promise->start();
     // The worker touches nothing but its own copy of the bytes and the promise.
     QThreadPool::globalInstance()->start([promise, sheet] {
-        promise->addResult(splitSheetLines(decodeGbk(sheet)));
+        promise->addResult(splitForView(sheet));
         promise->finish();
     });
 }
 
-void SheetFiller::startFeeding(const QString &text)
+SheetFiller::Lines SheetFiller::splitForView(const QByteArray &sheet)
+{
+    Lines lines{splitSheetLines(decodeGbk(sheet))};
+    for (qsizetype start = 0; start < lines.text.size() && !lines.hasLongLine;) {
+        qsizetype end = lines.text.indexOf(u'\n', start);
+        if (end < 0)
+            end = lines.text.size();
+        lines.hasLongLine = end - start > kSliceChars;
+        start = end + 1;
+    }
+    return lines;
+}
+
+void SheetFiller::startFeeding(const Lines &lines)
 {
     m_building = nullptr;
-    m_text = text;
+    m_text = lines.text;
     m_fed = 0;
+    m_previousWrap = m_view->lineWrapMode();
     // The old document goes aside; the view would delete the one it made itself.
     m_previous = m_view->document();
     m_previous->setParent(this);
@@ -59,6 +74,8 @@ void SheetFiller::startFeeding(const QString &text)
     m_wasReadOnly = m_view->isReadOnly();
     m_view->setReadOnly(true);
     m_view->setDocument(m_next);
+    // Changed only while the view shows the empty new document: the old one may hold a long line.
+    m_view->setLineWrapMode(lines.hasLongLine ? QPlainTextEdit::NoWrap : m_wrap);
     feed();
     if (m_next)
         m_turn.start();
@@ -71,13 +88,13 @@ void SheetFiller::feed()
     QTextCursor end(m_next);
     end.movePosition(QTextCursor::End);
     while (m_fed < m_text.size() && turn.elapsed() < kTurnBudget.count()) {
+        // A slice ends with a line, so no line is laid out again and again as it grows; a line
+        // longer than a slice goes in whole.
         qsizetype stop = qMin(m_text.size(), m_fed + kSliceChars);
-        // A slice ends with a line, so no line is laid out twice.
-        const qsizetype lineEnd = m_text.indexOf(u'\n', stop);
-        if (stop < m_text.size() && lineEnd >= 0 && lineEnd - stop < kSliceChars)
-            stop = lineEnd + 1;
-        else if (stop < m_text.size() && m_text.at(stop - 1).isHighSurrogate())
-            --stop;
+        if (stop < m_text.size()) {
+            const qsizetype lineEnd = m_text.indexOf(u'\n', stop - 1);
+            stop = lineEnd < 0 ? m_text.size() : lineEnd + 1;
+        }
         end.insertText(QStringView(m_text).sliced(m_fed, stop - m_fed).toString());
         m_fed = stop;
     }
@@ -108,6 +125,8 @@ void SheetFiller::cancel()
     m_turn.stop();
     m_text.clear();
     m_previous->setParent(m_view);
+    m_next->clear(); // so that neither document is laid out again in the other's wrapping
+    m_view->setLineWrapMode(m_previousWrap);
     m_view->setDocument(m_previous);
     m_view->setReadOnly(m_wasReadOnly);
     delete m_next;

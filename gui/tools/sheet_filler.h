@@ -1,18 +1,19 @@
 #pragma once
 // Puts a fetched sheet into a text field without stalling the window, however large it is: the
 // bytes are decoded and broken into lines on a worker thread, then the text goes into a fresh
-// document a slice at a time, each turn of the event loop taking a few milliseconds. The old
-// document is kept aside until the new one is complete, so a cancelled fill leaves the old text.
+// document a slice of whole lines at a time, each turn of the event loop taking a few
+// milliseconds. The old document is kept aside until the new one is complete, so a cancelled fill
+// leaves the old text. A sheet with a line longer than a slice is shown unwrapped: wrapping one
+// long line costs time that grows with the square of its length.
 
 #include <QFutureWatcher>
 #include <QObject>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QString>
 #include <QTextDocument>
 #include <QTimer>
 #include <chrono>
-
-class QPlainTextEdit;
 
 namespace stylewright {
 
@@ -37,17 +38,24 @@ signals:
     void filled();
 
 private:
-    void startFeeding(const QString &text);
+    struct Lines {
+        QString text;
+        bool hasLongLine = false; // longer than a slice
+    };
+    static Lines splitForView(const QByteArray &sheet);
+    void startFeeding(const Lines &lines);
     void feed();
     void finish();
 
     QPlainTextEdit *m_view;
-    QPointer<QFutureWatcher<QString>> m_building;
+    QPointer<QFutureWatcher<Lines>> m_building;
     QString m_text;      // the whole text being fed
     qsizetype m_fed = 0; // how much of it is in the view
     QPointer<QTextDocument> m_previous;
     QPointer<QTextDocument> m_next;
     bool m_wasReadOnly = false;
+    QPlainTextEdit::LineWrapMode m_wrap; // as the view was made
+    QPlainTextEdit::LineWrapMode m_previousWrap;
     QTimer m_turn;
 };
 

@@ -97,6 +97,7 @@ private slots:
     void secondClickCancels();
     void cancellingWhileTheSheetGoesInKeepsTheOldText();
     void largeSheetKeepsTheWindowResponsive();
+    void aLongLineIsShownUnwrapped();
     void fetcherRefusesASecondStart();
     void enterFetches();
     void closingDuringFetchIsQuiet();
@@ -441,6 +442,27 @@ void TestFetcherWindow::largeSheetKeepsTheWindowResponsive()
     QVERIFY(button(u"cmdsave"_s)->isEnabled());
     css()->undo(); // the fill itself is not something to undo
     QVERIFY(css()->toPlainText().startsWith(u"\n/*模块区域*/"));
+}
+
+// A picture written into a rule as data makes one line of hundreds of thousands of characters;
+// wrapped, laying it out alone took minutes.
+void TestFetcherWindow::aLongLineIsShownUnwrapped()
+{
+    const QByteArray picture = "a{background:url(data:image/png;base64," + QByteArray(300 * 1024, 'A') + ")}";
+    m_server->route(u"/s"_s, page("<link href=\"/s/css/item/1.css\">"));
+    const QByteArray body = "b{color:red}" + picture;
+    m_server->route(u"/s/css/item/1.css"_s, CannedResponse{200, body, "text/css"});
+    address()->setText(m_server->origin() + u"/s");
+    button(u"cmdget"_s)->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!m_window->isBusy(), 60000);
+    QCOMPARE(css()->toPlainText(), splitSheetLines(decodeGbk(body)).replace(u"\r\n"_s, u"\n"_s));
+    QCOMPARE(css()->lineWrapMode(), QPlainTextEdit::NoWrap);
+
+    m_server->route(u"/s/css/item/1.css"_s, sheet(u"a{}"_s)); // short lines wrap again
+    button(u"cmdget"_s)->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!m_window->isBusy(), 60000);
+    QCOMPARE(css()->toPlainText(), u"a{}\n"_s);
+    QCOMPARE(css()->lineWrapMode(), QPlainTextEdit::WidgetWidth);
 }
 
 void TestFetcherWindow::fetcherRefusesASecondStart()

@@ -7,9 +7,22 @@
 #include "platform/desktop.h"
 #include "platform/prompts.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace stylewright {
+namespace {
+
+// Opens the code file in the desktop's program for text; when none could be started, says where
+// the file is, so that the user can open it by hand.
+void openCodeFile(const QString &path, Prompts &prompts, Desktop &desktop)
+{
+    if (!desktop.openTextFile(path))
+        prompts.inform(kErrorTitle,
+                       QStringLiteral("无法打开“%1”，请用文本编辑器打开它。").arg(QDir::toNativeSeparators(path)));
+}
+
+} // namespace
 
 void runAreaButton(Area area, const OptionSet &options, const QString &folder, Prompts &prompts, Desktop &desktop)
 {
@@ -34,14 +47,14 @@ void runAreaButton(Area area, const OptionSet &options, const QString &folder, P
         return;
     }
     if (prompts.askYesNo(kConfirmTitle, kOpenCodeQuestion))
-        desktop.openTextFile(path);
+        openCodeFile(path, prompts, desktop);
 }
 
 void lookAtCode(const QString &folder, Prompts &prompts, Desktop &desktop)
 {
     const QString path = codeFilePath(folder);
     if (QFileInfo::exists(path))
-        desktop.openTextFile(path);
+        openCodeFile(path, prompts, desktop);
     else
         prompts.inform(kErrorTitle, kNoCodeMessage);
 }

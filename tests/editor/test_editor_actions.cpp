@@ -112,6 +112,17 @@ void TestEditorActions::lookAtCode()
     stylewright::lookAtCode(m_dir->path(), m_prompts, m_desktop);
     QVERIFY(m_prompts.shown.isEmpty()); // no question asked
     QCOMPARE(m_desktop.openedFiles, QStringList{path()});
+
+    // Nothing on the desktop opens it: the user is told where it is, after looking and after Yes.
+    m_desktop.nothingOpens = true;
+    stylewright::lookAtCode(m_dir->path(), m_prompts, m_desktop);
+    m_prompts.answers = {true};
+    run();
+    QCOMPARE(m_prompts.shown.size(), 3);
+    for (const int box : {0, 2}) {
+        QCOMPARE(m_prompts.shown[box].title, u"错误提示"_s);
+        QVERIFY(m_prompts.shown[box].text.contains(QDir::toNativeSeparators(path())));
+    }
 }
 
 void TestEditorActions::unwritableFileIsReported()

@@ -15,6 +15,8 @@ void FakePrompts::inform(const QString &title, const QString &text)
 
 bool FakeDesktop::openTextFile(const QString &path)
 {
+    if (nothingOpens)
+        return false;
     openedFiles.append(path);
     return true;
 }

@@ -29,6 +29,7 @@ class FakeDesktop final : public Desktop {
 public:
     QStringList openedFiles;
     QList<QUrl> openedAddresses;
+    bool nothingOpens = false; // as on a desktop without a program for the file
 
     bool openTextFile(const QString &path) override;
     bool openAddress(const QUrl &address) override;

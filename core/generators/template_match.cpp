@@ -5,8 +5,6 @@
 namespace stylewright {
 namespace {
 
-// No field of the editor holds a longer text.
-constexpr qsizetype kLongestValue = 32767;
 // Loosely laid out, a text has no line end to stop it: it is taken up to this long.
 constexpr qsizetype kLongestLooseValue = 2048;
 // Places an open text may end that the rest of the line also fits, before the line is given up.
@@ -135,7 +133,7 @@ qsizetype LineMatcher::matchOpenSlot(const TemplateLine &line, qsizetype slot, q
     int tried = 0;
     for (qsizetype from = pos;;) {
         const qsizetype end = nextEnd(next, from, pos, reach);
-        if (end < 0 || end - pos > kLongestValue || m_budget.exhausted())
+        if (end < 0 || end - pos > qsizetype(kMaxTextLength) || m_budget.exhausted())
             return -1;
         from = end + 1;
         if (s.maxChars > 0 && end - pos > 2 * s.maxChars) // too long even in surrogate pairs

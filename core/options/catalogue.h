@@ -218,6 +218,9 @@ enum class Option : quint8 {
 
 inline constexpr int kOptionCount = 189;
 inline constexpr int kTabCount = 11;
+// The longest text an option's field holds, as in the single-line fields the settings files come
+// from; longer texts are cut to it, or left out, before they reach the option.
+inline constexpr int kMaxTextLength = 32767;
 static_assert(int(Option::PetSize) + 1 == kOptionCount);
 
 constexpr int rowOf(Option option)

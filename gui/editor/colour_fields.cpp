@@ -87,7 +87,7 @@ bool ColourFields::eventFilter(QObject *watched, QEvent *event)
 void ColourFields::paste(Option option)
 {
     const QString text = QGuiApplication::clipboard()->text();
-    asOneStep(QStringLiteral("粘贴颜色"), [&] { m_options.setValue(option, text.left(kMaxFieldLength)); });
+    asOneStep(QStringLiteral("粘贴颜色"), [&] { m_options.setValue(option, text.left(kMaxTextLength)); });
 }
 
 void ColourFields::choose(Option option)

@@ -39,7 +39,7 @@ const FieldLook::Widths &FieldLook::widths(const QWidget *sample)
 QWidget *FieldLook::createLineEdit(const OptionDef &def)
 {
     auto *edit = new QLineEdit;
-    edit->setMaxLength(kMaxFieldLength);
+    edit->setMaxLength(kMaxTextLength);
     switch (def.kind) {
     case OptionKind::Number:
         edit->setFixedWidth(widths(edit).number);
@@ -66,7 +66,7 @@ QWidget *FieldLook::createComboBox(const OptionDef &def)
     const QStringList items = listItems(def);
     combo->addItems(items);
     auto *edit = new QLineEdit;
-    edit->setMaxLength(kMaxFieldLength);
+    edit->setMaxLength(kMaxTextLength);
     edit->setCompleter(m_noCompletion); // set first, the combo box builds no completer of its own
     combo->setLineEdit(edit);           // editable, without building the popup before it is first opened
     combo->setInsertPolicy(QComboBox::NoInsert);

@@ -49,8 +49,4 @@ void onOptionEdited(QWidget *widget, OptionKind kind, QObject *context, std::fun
 // check box click, was not).
 bool isTyped(const QWidget *widget, OptionKind kind);
 
-// The longest text a field holds, as in the single-line fields the settings files come from;
-// longer texts are cut to it before they reach the option.
-inline constexpr int kMaxFieldLength = 32767;
-
 } // namespace stylewright

@@ -359,6 +359,14 @@ void TestCssImport::neverSetsWhatWouldWriteOtherRules()
         QCOMPARE(edited.unreadLines.size(), 1);
         QVERIFY(edited.unreadLines[0].text.contains(to));
     }
+
+    // A text longer than a field holds would be cut at its first edit: it is not read.
+    const QString longAddress = u"http://photo.example/"_s + QString(kMaxTextLength, u'a') + u".jpg"_s;
+    OptionSet f;
+    const CssImport tooLong =
+        importCss(blockText(Area::Background, optionsWith({{u"chcbg"_s, u"1"_s}, {u"txtbgp"_s, longAddress}})), f);
+    QCOMPARE(f.value(u"txtbgp"), OptionSet().value(u"txtbgp"));
+    QVERIFY(!tooLong.unreadLines.isEmpty());
 }
 
 void TestCssImport::badInputEndsQuickly_data()

@@ -40,6 +40,16 @@ constexpr Secondary kAll[] = {Secondary::Connect, Secondary::Tool, Secondary::Hu
 
 } // namespace
 
+namespace {
+
+// The window buttons that open a secondary window of their own, with the window each opens.
+QList<std::pair<QString, Secondary>> windowButtons()
+{
+    return {{u"cmdget"_s, Secondary::Fetcher}, {u"cmdhuepick"_s, Secondary::HuePick}};
+}
+
+} // namespace
+
 class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:
@@ -172,9 +182,7 @@ void TestMainWindow::secondaryWindowsOpenOnce()
 {
     Editor e;
     SecondaryWindows &windows = e.window.secondaryWindows();
-    const QList<std::pair<QString, Secondary>> buttons{{u"cmdget"_s, Secondary::Fetcher},
-                                                       {u"cmdhuepick"_s, Secondary::HuePick}};
-    for (const auto &[button, which] : buttons) {
+    for (const auto &[button, which] : windowButtons()) {
         click(e, button);
         QPointer<QWidget> first = windows.window(which);
         QVERIFY(first && first->isVisible());
@@ -191,9 +199,7 @@ void TestMainWindow::buttonsBringBackAWindowMinimisedOnItsOwn()
 {
     Editor e;
     SecondaryWindows &windows = e.window.secondaryWindows();
-    const QList<std::pair<QString, Secondary>> buttons{{u"cmdget"_s, Secondary::Fetcher},
-                                                       {u"cmdhuepick"_s, Secondary::HuePick}};
-    for (const auto &[button, which] : buttons) {
+    for (const auto &[button, which] : windowButtons()) {
         click(e, button);
         QWidget *w = windows.window(which);
         w->setWindowState(Qt::WindowMaximized);

@@ -42,9 +42,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         std::abort();
     OptionSet second;
     const bool loaded = loadSettings(ini, second);
-    const int pet = saveOrder().back();
+    const Option pet = saveOrder().back();
     if (!loaded) {
-        if (!readBack(first.value(optionAt(pet))).isEmpty())
+        if (!readBack(first.value(pet)).isEmpty())
             std::abort(); // the saved file lost its data
         return 0;
     }

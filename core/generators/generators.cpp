@@ -20,10 +20,10 @@ Result<QStringList> generateArea(Area area, const OptionSet &options)
 
 GeneratedBlock generate(QStringView areaButton, const OptionSet &options)
 {
-    const int area = areaIndex(areaButton);
-    if (area < 0)
+    const std::optional<Area> area = areaOfButton(areaButton);
+    if (!area)
         return {{}, QStringLiteral("没有名为“%1”的代码区域。").arg(areaButton)};
-    Result<QStringList> block = generateArea(Area(area), options);
+    Result<QStringList> block = generateArea(*area, options);
     if (!block)
         return {{}, block.failure().message};
     return {std::move(block).value(), {}};

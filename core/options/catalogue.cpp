@@ -137,17 +137,17 @@ template <std::size_t N> constexpr std::array<Row, N> inGroup(QStringView group,
     return rows;
 }
 
-template <std::size_t... N> constexpr auto onTab(int tab, const std::array<Row, N> &...parts)
+template <std::size_t... N> constexpr auto onTab(Area area, const std::array<Row, N> &...parts)
 {
     auto rows = join(parts...);
     for (Row &row : rows)
-        row.def.tab = tab;
+        row.def.area = area;
     return rows;
 }
 
 // clang-format off
 // 1.整体背景
-constexpr auto kBackgroundTab = onTab(0,
+constexpr auto kBackgroundTab = onTab(Area::Background,
     std::array{
         colour(PageBackgroundColour, u"txtbgc", u"背景颜色#000000").newRow().saved(u"空间背景", u"背景颜色", 1),
         check(PageBackgroundFixed, u"chcbggd", u"固定背景").off().saved(u"空间背景", u"固定背景", 0),
@@ -179,7 +179,7 @@ constexpr auto kBackgroundTab = onTab(0,
     });
 
 // 2.名称简介
-constexpr auto kHeaderTab = onTab(1,
+constexpr auto kHeaderTab = onTab(Area::Header,
     std::array{
         number(HeaderHeight, u"txtregh", u"300").labelled(u"名称简介栏高度").newRow().saved(u"名称简介", u"高度", 27),
         colour(HeaderColour, u"txtnc", u"背景颜色#000000").saved(u"名称简介", u"背景颜色", 28),
@@ -221,7 +221,7 @@ constexpr auto kHeaderTab = onTab(1,
     }));
 
 // 3.导航设置
-constexpr auto kNavigationTab = onTab(2,
+constexpr auto kNavigationTab = onTab(Area::Navigation,
     std::array{
         check(NavigationVertical, u"chcdhcz", u"垂直导航").off().newRow().saved(u"导航设置", u"垂直导航", 61),
         check(NavigationHideDividers, u"chcqxdhx", u"取消导航分界线").ticked().saved(u"导航设置", u"取消导航线", 60),
@@ -237,7 +237,7 @@ constexpr auto kNavigationTab = onTab(2,
     });
 
 // 4.模块设置
-constexpr auto kModulesTab = onTab(3,
+constexpr auto kModulesTab = onTab(Area::Modules,
     inGroup(u"模块标题栏/编辑栏", std::array{
         number(ModuleTitleIndent, u"txtmkbt", u"4").labelled(u"标题栏位置|编辑栏位置").newRow().saved(u"模块标题栏/编辑栏", u"标题栏位置", 71),
         number(ModuleEditIndent, u"txtmksz", u"4").saved(u"模块标题栏/编辑栏", u"编辑栏位置", 72),
@@ -262,7 +262,7 @@ constexpr auto kModulesTab = onTab(3,
     });
 
 // 5.文章内容
-constexpr auto kArticlesTab = onTab(4,
+constexpr auto kArticlesTab = onTab(Area::Articles,
     std::array{
         number(ArticleTitleFontSize, u"txtwzbtzt", u"16").labelled(u"标题栏字体大小").newRow().saved(u"文章设置", u"标题栏字体大小", 89),
         colour(ArticleTitleColour, u"txtwzbtztc", u"字体颜色#5577ff").saved(u"文章设置", u"标题栏字体颜色", 90),
@@ -294,7 +294,7 @@ constexpr auto kArticlesTab = onTab(4,
     }));
 
 // 6.文章设置
-constexpr auto kCategoriesTab = onTab(5,
+constexpr auto kCategoriesTab = onTab(Area::Categories,
     inGroup(u"文章分类/文章存档", std::array{
         number(CategoryFontSize, u"txtwzflz", u"12").labelled(u"字体大小").newRow().saved(u"文章分类/存档", u"字体大小", 116),
         colour(CategoryColour, u"txtwzflc", u"字体颜色#5577ff").saved(u"文章分类/存档", u"字体颜色", 114),
@@ -312,7 +312,7 @@ constexpr auto kCategoriesTab = onTab(5,
     }));
 
 // 7.个人档案
-constexpr auto kProfileTab = onTab(6,
+constexpr auto kProfileTab = onTab(Area::Profile,
     std::array{
         number(ProfileFontSize, u"txtgrlyz", u"14").labelled(u"字体大小|宽度").newRow().saved(u"个人档案", u"字体大小", 129),
         number(ProfilePortraitSize, u"txtgrkd", u"80").saved(u"个人档案", u"宽度", 130),
@@ -324,7 +324,7 @@ constexpr auto kProfileTab = onTab(6,
     });
 
 // 8.相册设置
-constexpr auto kAlbumTab = onTab(7,
+constexpr auto kAlbumTab = onTab(Area::Album,
     std::array{
         colour(AlbumBarColour, u"txtxcjjlc", u"背景颜色#000000").labelled(u"相册简介栏|相册").newRow().saved(u"相册设置", u"简介栏背景颜色", 134),
         number(AlbumBarLineHeight, u"txtxcjjllh", u"12").labelled(u"行高").saved(u"相册设置", u"简介栏行高", 135),
@@ -337,7 +337,7 @@ constexpr auto kAlbumTab = onTab(7,
     });
 
 // 9.我的好友
-constexpr auto kLinksTab = onTab(8,
+constexpr auto kLinksTab = onTab(Area::Links,
     inGroup(u"友情链接设置", std::array{
         colour(LinksColour, u"txtyqwzc", u"字体颜色#ff0000").newRow().saved(u"友情链接", u"字体颜色", 142),
         colour(LinksVisitedColour, u"txtyqwzcv", u"已访问字体颜色#ff0000").saved(u"友情链接", u"已访问字体颜色", 143),
@@ -360,7 +360,7 @@ constexpr auto kLinksTab = onTab(8,
     }));
 
 // 10.留言评论
-constexpr auto kCommentsTab = onTab(9,
+constexpr auto kCommentsTab = onTab(Area::Comments,
     std::array{
         colour(CommentColour, u"txtplzc", u"字体颜色#ff0000").newRow().saved(u"留言评论", u"字体颜色", 159),
         colour(CommentVisitedColour, u"txtplzcv", u"已访问字体颜色#ff0000").saved(u"留言评论", u"已访问字体颜色", 160),
@@ -377,7 +377,7 @@ constexpr auto kCommentsTab = onTab(9,
     });
 
 // 11.综合设置
-constexpr auto kExtrasTab = onTab(10,
+constexpr auto kExtrasTab = onTab(Area::Extras,
     std::array{
         number(ExtrasFontSize, u"txtxtzt", u"14").labelled(u"字体大小").newRow().saved(u"综合设置", u"字体大小", 179),
         colour(ExtrasColour, u"txtxtzc", u"字体颜色#5577ff").saved(u"综合设置", u"字体色颜", 177),
@@ -461,12 +461,21 @@ constexpr bool tabsFollowTheAreas()
 }
 static_assert(tabsFollowTheAreas());
 
-constexpr std::array<int, kOptionCount> kSaveOrder = [] {
-    std::array<int, kOptionCount> rows{};
-    for (int row = 0; row < kOptionCount; ++row)
-        rows[kOptions[row].saveOrder] = row;
-    return rows;
+constexpr std::array<Option, kOptionCount> kSaveOrder = [] {
+    std::array<Option, kOptionCount> order{};
+    for (const OptionDef &def : kOptions)
+        order[def.saveOrder] = def.option;
+    return order;
 }();
+
+constexpr std::array<Area, kTabCount> kAreas = [] {
+    std::array<Area, kTabCount> all{};
+    for (int a = 0; a < kTabCount; ++a)
+        all[a] = kTabs[a].area;
+    return all;
+}();
+
+constexpr QStringView kCheckStateTexts[] = {u"0", u"1", u"2"};
 
 } // namespace
 
@@ -480,30 +489,52 @@ std::span<const TabDef, kTabCount> tabs()
     return kTabs;
 }
 
-int optionIndex(QStringView id)
+std::span<const Area, kTabCount> areas()
 {
-    static const QHash<QStringView, int> index = [] {
-        QHash<QStringView, int> h;
-        h.reserve(kOptionCount);
-        for (int i = 0; i < kOptionCount; ++i)
-            h.insert(kOptions[i].id, i);
-        return h;
-    }();
-    return index.value(id, -1);
+    return kAreas;
 }
 
-int areaIndex(QStringView areaButton)
+std::optional<Option> optionById(QStringView id)
+{
+    static const QHash<QStringView, Option> index = [] {
+        QHash<QStringView, Option> h;
+        h.reserve(kOptionCount);
+        for (const OptionDef &def : kOptions)
+            h.insert(def.id, def.option);
+        return h;
+    }();
+    const auto found = index.constFind(id);
+    if (found == index.constEnd())
+        return std::nullopt;
+    return *found;
+}
+
+std::optional<Area> areaOfButton(QStringView areaButton)
 {
     for (const TabDef &tab : kTabs) {
         if (tab.areaButton == areaButton)
-            return int(tab.area);
+            return tab.area;
     }
-    return -1;
+    return std::nullopt;
 }
 
-std::span<const int, kOptionCount> saveOrder()
+std::span<const Option, kOptionCount> saveOrder()
 {
     return kSaveOrder;
+}
+
+QStringView checkStateText(CheckState state)
+{
+    return kCheckStateTexts[int(state)];
+}
+
+std::optional<CheckState> checkStateNamed(QStringView text)
+{
+    for (int s = 0; s < int(std::size(kCheckStateTexts)); ++s) {
+        if (kCheckStateTexts[s] == text)
+            return CheckState(s);
+    }
+    return std::nullopt;
 }
 
 QStringList listItems(const OptionDef &def)

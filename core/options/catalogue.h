@@ -6,6 +6,7 @@
 
 #include <QStringList>
 #include <QStringView>
+#include <optional>
 #include <span>
 
 namespace stylewright {
@@ -247,6 +248,12 @@ enum class Area : quint8 {
     Extras,
 };
 
+// The three states of a check box, stored as the texts "0", "1" and "2".
+enum class CheckState : quint8 { Unchecked, Checked, Greyed };
+QStringView checkStateText(CheckState state);
+// The state a stored text names, or nothing for any other text.
+std::optional<CheckState> checkStateNamed(QStringView text);
+
 // Where an option sits in its tab's frame; a new group always starts a new row.
 enum class Place : quint8 {
     Flow,  // after the previous option, in the same row
@@ -263,12 +270,12 @@ struct OptionDef {
     std::span<const QStringView> items; // a choice's list, in display order
     QStringView caption;                // check box caption
     QStringView tooltip;
-    int tab = 0;         // 0..10, index into tabs()
-    QStringView group;   // titled group within the tab's frame, or empty
-    QStringView labels;  // captions standing before this option, one per field they name, separated by '|'
-    QStringView section; // settings file section
-    QStringView key;     // settings file key
-    int saveOrder = 0;   // 0..188: position of the key in the settings file
+    Area area = Area::Background; // the tab it sits on
+    QStringView group;            // titled group within the tab's frame, or empty
+    QStringView labels;           // captions standing before this option, one per field they name, separated by '|'
+    QStringView section;          // settings file section
+    QStringView key;              // settings file key
+    int saveOrder = 0;            // 0..188: position of the key in the settings file
     Place place = Place::Flow;
 };
 
@@ -291,12 +298,14 @@ inline const TabDef &tabDef(Area area)
 {
     return tabs()[int(area)];
 }
-// Row of an option by identifier, or -1 for an unknown identifier.
-int optionIndex(QStringView id);
-// The area whose tab has this "显示代码" button, or -1.
-int areaIndex(QStringView areaButton);
-// Option rows in settings-file order.
-std::span<const int, kOptionCount> saveOrder();
+// The eleven areas in window order, for range-for.
+std::span<const Area, kTabCount> areas();
+// The option a legacy identifier ("txtbgc") names, if any.
+std::optional<Option> optionById(QStringView id);
+// The area whose tab has this "显示代码" button, if any.
+std::optional<Area> areaOfButton(QStringView areaButton);
+// Options in settings-file order.
+std::span<const Option, kOptionCount> saveOrder();
 // A choice option's list items, in display order.
 QStringList listItems(const OptionDef &def);
 // A label's captions, one per field it names.

@@ -91,7 +91,8 @@ void headerPictures(OptionSet &o)
         {HeaderRightPictureOn, HeaderRightPicture, HeaderRightPictureRepeat, HeaderRightPicturePosition},
     };
     for (const Picture &picture : kPictures)
-        setAll(o, {picture.address, picture.repeat, picture.position}, o.value(picture.box) != u"0");
+        setAll(o, {picture.address, picture.repeat, picture.position},
+               o.checkState(picture.box) != CheckState::Unchecked);
 }
 
 bool takesColour(const OptionSet &o, Option effectChoice)
@@ -100,15 +101,15 @@ bool takesColour(const OptionSet &o, Option effectChoice)
     return effect && effectTakesColour(*effect);
 }
 
-void transparency(OptionSet &o, const QString &state)
+void transparency(OptionSet &o, CheckState state)
 {
-    if (state == u"0") {
+    if (state == CheckState::Unchecked) {
         o.setEnabled(MainPictureOn, true);
         o.setEnabled(MainTransparency, false);
         return;
     }
     // Transparency and a body picture exclude each other.
-    o.setValue(MainPictureOn, QStringLiteral("0"));
+    o.setCheckState(MainPictureOn, CheckState::Unchecked);
     o.setEnabled(MainPictureOn, false);
     o.setEnabled(MainTransparency, true);
 }
@@ -117,14 +118,15 @@ void transparency(OptionSet &o, const QString &state)
 
 void applyDependencies(OptionSet &o, Option changed)
 {
-    const QString &state = o.value(changed);
+    // Only check boxes read it; a choice's text is looked at by its own reaction.
+    const CheckState state = o.checkState(changed);
     switch (changed) {
     case PagePictureOn:
-        if (state == u"0" || state == u"1") // the greyed state leaves the picture fields alone
-            setAll(o, checkRuleOf(changed)->same, state == u"1");
+        if (state != CheckState::Greyed) // the greyed state leaves the picture fields alone
+            setAll(o, checkRuleOf(changed)->same, state == CheckState::Checked);
         return;
     case BodyWidthOn:
-        o.setEnabled(BodyWidth, state == u"1");
+        o.setEnabled(BodyWidth, state == CheckState::Checked);
         return;
     case MainTransparencyOn:
         transparency(o, state);
@@ -149,8 +151,8 @@ void applyDependencies(OptionSet &o, Option changed)
         break;
     }
     if (const CheckRule *rule = checkRuleOf(changed)) {
-        setAll(o, rule->same, state != u"0");
-        setAll(o, rule->inverse, state == u"0");
+        setAll(o, rule->same, state != CheckState::Unchecked);
+        setAll(o, rule->inverse, state == CheckState::Unchecked);
     }
 }
 

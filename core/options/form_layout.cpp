@@ -8,7 +8,7 @@ namespace stylewright {
 namespace {
 
 struct RowSpan {
-    QList<int> options;
+    QList<Option> options;
     bool under = false; // continues the two-line labels of the row above
 };
 
@@ -17,30 +17,29 @@ struct GroupSpan {
     QList<RowSpan> rows;
 };
 
-QList<GroupSpan> groupsAndRows(int tab)
+QList<GroupSpan> groupsAndRows(Area area)
 {
     QList<GroupSpan> groups;
-    for (int row = 0; row < kOptionCount; ++row) {
-        const OptionDef &def = options()[row];
-        if (def.tab != tab)
+    for (const OptionDef &def : options()) {
+        if (def.area != area)
             continue;
         if (groups.isEmpty() || groups.last().title != def.group)
             groups.append({def.group.toString(), {}});
         QList<RowSpan> &rows = groups.last().rows;
         if (rows.isEmpty() || def.place != Place::Flow)
             rows.append({{}, def.place == Place::Under});
-        rows.last().options.append(row);
+        rows.last().options.append(def.option);
     }
     return groups;
 }
 
-bool isValueField(int option)
+bool isValueField(Option option)
 {
-    return options()[option].kind != OptionKind::Check;
+    return optionDef(option).kind != OptionKind::Check;
 }
 
 // Position of an option among the value fields (not check boxes) of its row.
-int valueIndex(const QList<int> &row, int position)
+int valueIndex(const QList<Option> &row, int position)
 {
     int index = 0;
     for (int i = 0; i < position; ++i)
@@ -63,29 +62,29 @@ public:
 private:
     FormRow buildRow(int r)
     {
-        const QList<int> &opts = m_span.rows[r].options;
+        const QList<Option> &opts = m_span.rows[r].options;
         const bool leadsStack = r + 1 < m_span.rows.size() && m_span.rows[r + 1].under;
-        QMap<int, QString> headings; // option -> caption above it
+        QMap<Option, QString> headings; // option -> caption above it
         FormRow row;
         for (int i = 0; i < opts.size(); ++i) {
-            const int option = opts[i];
+            const Option option = opts[i];
             if (isValueField(option)) {
                 for (const FormCell &stacked : m_stacked.take({r, valueIndex(opts, i)}))
                     row.cells.append(stacked);
             }
-            const QStringList words = labelCaptions(options()[option]);
+            const QStringList words = labelCaptions(optionDef(option));
             if (words.size() > 1 && leadsStack) {
                 const int stack = (*m_nextStack)++;
-                row.cells.append({-1, words[0], {}, stack});
+                row.cells.append({std::nullopt, words[0], {}, stack});
                 for (int k = 1; k < words.size(); ++k)
-                    m_stacked[{r + k, valueIndex(opts, i)}].append({-1, words[k], {}, stack});
+                    m_stacked[{r + k, valueIndex(opts, i)}].append({std::nullopt, words[k], {}, stack});
             } else if (words.size() > 1 && spreadHeadings(opts, i, words, &headings)) {
                 // each word stands above one field of the row
             } else {
                 for (const QString &word : words)
-                    row.cells.append({-1, word, {}, -1});
+                    row.cells.append({std::nullopt, word, {}, std::nullopt});
             }
-            row.cells.append({option, {}, headings.value(option), -1});
+            row.cells.append({option, {}, headings.value(option), std::nullopt});
             row.hasHeadings = row.hasHeadings || headings.contains(option);
         }
         // A stacked word whose row has no field at that column still shows, at the row's end.
@@ -101,9 +100,10 @@ private:
     }
 
     // The words name the value fields from position `from` on; false when there are too few.
-    static bool spreadHeadings(const QList<int> &opts, int from, const QStringList &words, QMap<int, QString> *out)
+    static bool spreadHeadings(const QList<Option> &opts, int from, const QStringList &words,
+                               QMap<Option, QString> *out)
     {
-        QList<int> fields;
+        QList<Option> fields;
         for (int i = from; i < opts.size() && fields.size() < words.size(); ++i) {
             if (isValueField(opts[i]))
                 fields.append(opts[i]);
@@ -122,11 +122,11 @@ private:
 
 } // namespace
 
-QList<FormGroup> formLayout(int tab)
+QList<FormGroup> formLayout(Area area)
 {
     QList<FormGroup> groups;
     int nextStack = 0;
-    for (const GroupSpan &span : groupsAndRows(tab))
+    for (const GroupSpan &span : groupsAndRows(area))
         groups.append(GroupBuilder(span, &nextStack).build());
     return groups;
 }

@@ -27,20 +27,20 @@ OptionSet::~OptionSet() = default;
 
 QString OptionSet::value(QStringView id) const
 {
-    const int row = optionIndex(id);
-    return row < 0 ? QString() : m_values[row];
+    const std::optional<Option> option = optionById(id);
+    return option ? value(*option) : QString();
 }
 
 void OptionSet::setValue(QStringView id, const QString &v)
 {
-    if (const int row = optionIndex(id); row >= 0)
-        setValue(optionAt(row), v);
+    if (const std::optional<Option> option = optionById(id))
+        setValue(*option, v);
 }
 
 bool OptionSet::isEnabled(QStringView id) const
 {
-    const int row = optionIndex(id);
-    return row >= 0 && m_enabled[row];
+    const std::optional<Option> option = optionById(id);
+    return option && isEnabled(*option);
 }
 
 void OptionSet::setValue(Option option, const QString &value)
@@ -49,7 +49,7 @@ void OptionSet::setValue(Option option, const QString &value)
     if (current == value)
         return;
     const OptionKind kind = optionDef(option).kind;
-    if (kind == OptionKind::Check && value != u"0" && value != u"1" && value != u"2")
+    if (kind == OptionKind::Check && !checkStateNamed(value))
         return;
     current = value;
     notify(option);

@@ -45,8 +45,14 @@ public:
     void setValue(Option option, const QString &value);
     bool isEnabled(Option option) const { return m_enabled[rowOf(option)]; }
     void setEnabled(Option option, bool enabled);
-    // A check box counts as checked for the generators when its value is exactly 1.
-    bool isChecked(Option option) const { return value(option) == u"1"; }
+    // A check box's state; a stored check box value is always one of the three texts.
+    CheckState checkState(Option option) const
+    {
+        return checkStateNamed(value(option)).value_or(CheckState::Unchecked);
+    }
+    void setCheckState(Option option, CheckState state) { setValue(option, checkStateText(state).toString()); }
+    // Counts as checked for the generators only when ticked, never when greyed.
+    bool isChecked(Option option) const { return checkState(option) == CheckState::Checked; }
 
     // Runs an option's dependency reaction as if its value had just changed.
     void react(Option option);

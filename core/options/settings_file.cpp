@@ -51,8 +51,8 @@ QString settingsPath(const QString &folder)
 QByteArray settingsBytes(const OptionSet &options, const QByteArray &previous)
 {
     IniDocument doc(previous);
-    for (int row : saveOrder()) {
-        const OptionDef &def = stylewright::options()[row];
+    for (Option option : saveOrder()) {
+        const OptionDef &def = optionDef(option);
         QString value = options.value(def.option);
         if (def.kind == OptionKind::Check)
             value = value == u"1" ? QStringLiteral("1") : QStringLiteral("0");
@@ -83,7 +83,7 @@ Result<void> readSettings(const QString &iniPath, OptionSet &options)
     std::array<QString, kOptionCount> stored;
     for (const OptionDef &def : stylewright::options())
         stored[rowOf(def.option)] = doc.value(def.section, def.key);
-    const OptionDef &lastKey = stylewright::options()[saveOrder().back()];
+    const OptionDef &lastKey = optionDef(saveOrder().back());
     if (stored[rowOf(lastKey.option)].isEmpty()) // "宠物大小" decides whether saved data exist
         return Failure{kNoSavedDataMessage, iniPath + u" has no value for " + lastKey.key};
 

@@ -52,7 +52,7 @@ void TestCatalogue::identifiersAndKeysAreUnique()
         ids.insert(d.id.toString());
         keys.insert(d.section + u'/' + d.key);
         orders.insert(d.saveOrder);
-        QCOMPARE(optionIndex(d.id), int(&d - options().data()));
+        QCOMPARE(optionById(d.id), std::optional<Option>(d.option));
         if (d.kind == OptionKind::Check)
             QVERIFY(!d.caption.isEmpty());
     }
@@ -72,36 +72,36 @@ void TestCatalogue::sectionsInSaveOrder()
         {u"搜索模块"_s, 5},   {u"播放器"_s, 1},         {u"图片特效"_s, 2},     {u"宠物设置"_s, 1},
     };
     QList<QPair<QString, int>> actual;
-    for (int row : saveOrder()) {
-        const QString section = options()[row].section.toString();
+    for (Option option : saveOrder()) {
+        const QString section = optionDef(option).section.toString();
         if (actual.isEmpty() || actual.back().first != section)
             actual.append({section, 0});
         ++actual.back().second;
     }
     QCOMPARE(actual, expected);
-    const OptionDef &first = options()[saveOrder().front()];
-    const OptionDef &last = options()[saveOrder().back()];
+    const OptionDef &first = optionDef(saveOrder().front());
+    const OptionDef &last = optionDef(saveOrder().back());
     QCOMPARE(first.id, u"chcbggd");
     QCOMPARE(last.key, u"宠物大小");
-    QCOMPARE(options()[optionIndex(u"chcmrl(2)")].key, u"右边图片选项");
-    QCOMPARE(options()[optionIndex(u"txtssbgp")].section, u"搜索模块");
+    QCOMPARE(optionDef(Option::HeaderRightPictureOn).key, u"右边图片选项");
+    QCOMPARE(optionDef(Option::SearchPicture).section, u"搜索模块");
 }
 
 void TestCatalogue::listsKeepTheirItems()
 {
-    const QStringList positions = listItems(options()[optionIndex(u"cmbbdbg")]);
+    const QStringList positions = listItems(optionDef(Option::PagePicturePosition));
     QCOMPARE(positions.size(), 9);
     QCOMPARE(positions.at(7), u"bottom center "_s);
-    QCOMPARE(listItems(options()[optionIndex(u"cmbmrlp(1)")]).at(7), u"bottom center"_s);
-    QCOMPARE(listItems(options()[optionIndex(u"cmbmjxg(0)")]).last(), u"无效果"_s);
-    QCOMPARE(listItems(options()[optionIndex(u"txtbgm")]).size(), 16);
-    QCOMPARE(listItems(options()[optionIndex(u"cmbchongwu")]),
+    QCOMPARE(listItems(optionDef(Option::HeaderLeftPicturePosition)).at(7), u"bottom center"_s);
+    QCOMPARE(listItems(optionDef(Option::NameEffect)).last(), u"无效果"_s);
+    QCOMPARE(listItems(optionDef(Option::Cursor)).size(), 16);
+    QCOMPARE(listItems(optionDef(Option::PetSize)),
              QStringList({u"100"_s, u"200"_s, u"300"_s, u"400"_s, u"500"_s, u"600"_s, u"隐藏宠物"_s, u"默认大小"_s}));
     for (const OptionDef &d : options()) {
         if (d.kind == OptionKind::Choice)
             QVERIFY2(!d.items.empty(), qPrintable(d.id.toString()));
     }
-    QVERIFY(options()[optionIndex(u"txtmrl(1)")].defaultValue.endsWith(u"/1.jpg|gif|bmp"));
+    QVERIFY(optionDef(Option::HeaderLeftPicture).defaultValue.endsWith(u"/1.jpg|gif|bmp"));
 }
 
 void TestCatalogue::startStatesFollowTheRules()
@@ -119,7 +119,7 @@ void TestCatalogue::startStatesFollowTheRules()
 void TestCatalogue::unknownIdentifiers()
 {
     OptionSet o;
-    QCOMPARE(optionIndex(u"nosuch"), -1);
+    QVERIFY(!optionById(u"nosuch"));
     QCOMPARE(o.value(u"nosuch"), QString());
     QVERIFY(!o.isEnabled(u"nosuch"));
     o.setValue(u"nosuch", u"x"_s);

@@ -39,13 +39,13 @@ private slots:
 void TestDefaults::aTabComesBackAsTheWindowStartsAndOthersStay()
 {
     const OptionSet fresh;
-    for (int tab = 0; tab < kTabCount; ++tab) {
+    for (Area area : areas()) {
         const OptionSet changed = everythingChanged();
         OptionSet o(changed);
-        resetTab(o, tab);
+        resetTab(o, area);
         for (const OptionDef &def : options()) {
-            const OptionSet &expected = def.tab == tab ? fresh : changed;
-            const QByteArray where = def.id.toLatin1() + " after resetting tab " + QByteArray::number(tab);
+            const OptionSet &expected = def.area == area ? fresh : changed;
+            const QByteArray where = def.id.toLatin1() + " after resetting tab " + QByteArray::number(int(area));
             QVERIFY2(o.value(def.option) == expected.value(def.option), where.constData());
             QVERIFY2(o.isEnabled(def.option) == expected.isEnabled(def.option), where.constData());
         }
@@ -69,11 +69,11 @@ void TestDefaults::theStartStatesAreWhatTheRulesGive()
         if (box.kind != OptionKind::Check)
             continue;
         OptionSet flipped;
-        flipped.setValue(box.option, box.defaultValue == u"1" ? u"0"_s : u"1"_s);
+        flipped.setCheckState(box.option, flipped.isChecked(box.option) ? CheckState::Unchecked : CheckState::Checked);
         for (const OptionDef &def : options()) {
             const bool moved = flipped.isEnabled(def.option) != fresh.isEnabled(def.option) ||
                                flipped.value(def.option) != fresh.value(def.option);
-            QVERIFY2(!moved || def.tab == box.tab, qPrintable(box.id + u" reaches "_s + def.id));
+            QVERIFY2(!moved || def.area == box.area, qPrintable(box.id + u" reaches "_s + def.id));
         }
     }
 }

@@ -241,11 +241,12 @@ void TestDependencies::listenerHearsEveryChange()
     QList<Option> heard;
     QObject listener;
     QObject::connect(&o.changes(), &OptionChanges::changed, &listener, [&](Option option) { heard << option; });
-    o.setValue(u"chcdaob", u"1"_s);
+    o.setCheckState(Option::MainPictureOn, CheckState::Checked);
     heard.clear();
-    o.setValue(u"chcbgst", u"1"_s);
-    for (const char16_t *id : {u"chcbgst", u"chcdaob", u"txtdaob", u"txtzttmd"})
-        QVERIFY2(heard.contains(optionAt(optionIndex(id))), qPrintable(QString::fromUtf16(id)));
+    o.setCheckState(Option::MainTransparencyOn, CheckState::Checked);
+    for (Option option :
+         {Option::MainTransparencyOn, Option::MainPictureOn, Option::MainPicture, Option::MainTransparency})
+        QVERIFY2(heard.contains(option), qPrintable(optionDef(option).id.toString()));
     const OptionSet copy = o; // a copy never calls the original's listeners
     heard.clear();
     OptionSet changed = copy;

@@ -103,8 +103,8 @@ void TestSettingsFile::newFileInTableOrder()
     // Section headers and keys appear exactly in the table's order.
     QStringList expected;
     QString section;
-    for (int row : saveOrder()) {
-        const OptionDef &d = options()[row];
+    for (Option option : saveOrder()) {
+        const OptionDef &d = optionDef(option);
         if (d.section != section)
             expected << u'[' + d.section + u']';
         section = d.section.toString();

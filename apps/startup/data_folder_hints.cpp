@@ -1,8 +1,10 @@
 #include "startup/data_folder_hints.h"
 
+#include "editor/main_window.h"
 #include "generators/code_file.h"
 #include "options/settings_file.h"
 #include "service/sheet_file.h"
+#include "tools/fetcher_window.h"
 
 #include <QDir>
 #include <QLabel>
@@ -10,29 +12,20 @@
 #include <QPushButton>
 
 namespace stylewright {
-namespace {
 
-void setTip(QWidget &window, const QString &button, const QString &tip)
-{
-    if (auto *b = window.findChild<QPushButton *>(button))
-        b->setToolTip(tip);
-}
-
-} // namespace
-
-void showDataFolder(QWidget &editorWindow, const QString &folder)
+void showDataFolder(MainWindow &editor, const QString &folder)
 {
     const QString settings = QDir::toNativeSeparators(settingsPath(folder));
-    setTip(editorWindow, QStringLiteral("cmdread"), QStringLiteral("从 %1 读取设置").arg(settings));
-    setTip(editorWindow, QStringLiteral("cmdsave"), QStringLiteral("把设置保存到 %1").arg(settings));
-    setTip(editorWindow, QStringLiteral("cmdlook"),
-           QStringLiteral("打开 %1").arg(QDir::toNativeSeparators(codeFilePath(folder))));
+    editor.button(WindowButton::ReadSettings)->setToolTip(QStringLiteral("从 %1 读取设置").arg(settings));
+    editor.button(WindowButton::SaveSettings)->setToolTip(QStringLiteral("把设置保存到 %1").arg(settings));
+    editor.button(WindowButton::LookAtCode)
+        ->setToolTip(QStringLiteral("打开 %1").arg(QDir::toNativeSeparators(codeFilePath(folder))));
 }
 
-void showSheetFolder(QWidget &fetcherWindow, const QString &folder)
+void showSheetFolder(FetcherWindow &fetcher, const QString &folder)
 {
     const QString sheets = QDir::toNativeSeparators(QDir(folder).filePath(kSheetFolder.toString()));
-    setTip(fetcherWindow, QStringLiteral("cmdsave"), QStringLiteral("保存到 %1 文件夹").arg(sheets));
+    fetcher.saveButton()->setToolTip(QStringLiteral("保存到 %1 文件夹").arg(sheets));
 }
 
 void addDataFolderLine(QWidget &toolWindow, const QString &folder)

@@ -48,32 +48,20 @@ ChangeDot *dotOf(const QWidget *field)
 ChangeMarks::ChangeMarks(const OptionSet &options, OptionForm &form, QObject *parent)
     : QObject(parent), m_options(options), m_form(form)
 {
-    for (int tab = 0; tab < kTabCount; ++tab) {
-        if (m_form.isBuilt(tab))
-            markTab(tab);
-    }
-    connect(&m_form, &OptionForm::tabBuilt, this, &ChangeMarks::markTab);
+    m_form.forEachField(this, [this](Option option, QWidget *) { mark(option); });
     connect(&m_options.changes(), &OptionChanges::changed, this, &ChangeMarks::mark);
 }
 
 bool ChangeMarks::isMarked(Option option) const
 {
-    const QWidget *field = m_form.field(option);
+    const QWidget *field = m_form.widgetOf(option);
     const ChangeDot *dot = field ? dotOf(field) : nullptr;
     return dot && !dot->isHidden();
 }
 
-void ChangeMarks::markTab(int tab)
-{
-    for (const OptionDef &def : options()) {
-        if (def.tab == tab)
-            mark(def.option);
-    }
-}
-
 void ChangeMarks::mark(Option option)
 {
-    QWidget *field = m_form.field(option);
+    QWidget *field = m_form.widgetOf(option);
     if (!field)
         return;
     const bool changed = differsFromDefault(m_options, option);

@@ -25,7 +25,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void markTab(int tab);
     void mark(Option option);
 
     const OptionSet &m_options;

@@ -20,15 +20,6 @@ namespace {
 // The page background colour sets these as well.
 constexpr Option kFollowsBackground[] = {Option::HeaderColour, Option::ModuleColour, Option::AlbumBarColour};
 
-// The colour option a watched field edits.
-std::optional<Option> colourOptionOf(const QObject *watched)
-{
-    const int row = watched->isWidgetType() ? optionIndex(watched->objectName()) : -1;
-    if (row < 0 || options()[row].kind != OptionKind::Colour)
-        return std::nullopt;
-    return optionAt(row);
-}
-
 QColor randomColour()
 {
     QRandomGenerator *random = QRandomGenerator::global();
@@ -40,19 +31,10 @@ QColor randomColour()
 ColourFields::ColourFields(OptionSet &options, OptionForm &form, ColourDialog &dialog, QObject *parent)
     : QObject(parent), m_options(options), m_form(form), m_dialog(dialog)
 {
-    for (int tab = 0; tab < kTabCount; ++tab)
-        watchTab(tab);
-    connect(&m_form, &OptionForm::tabBuilt, this, &ColourFields::watchTab);
-}
-
-void ColourFields::watchTab(int tab)
-{
-    for (const OptionDef &def : stylewright::options()) {
-        if (def.tab != tab || def.kind != OptionKind::Colour)
-            continue;
-        if (QWidget *field = m_form.field(def.option))
+    m_form.forEachField(this, [this](Option option, QWidget *field) {
+        if (optionDef(option).kind == OptionKind::Colour)
             field->installEventFilter(this);
-    }
+    });
 }
 
 QString ColourFields::colourText(Option option, Rgb colour)
@@ -70,8 +52,8 @@ bool ColourFields::eventFilter(QObject *watched, QEvent *event)
         return false;
     if (static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton)
         return false;
-    const std::optional<Option> option = colourOptionOf(watched);
-    if (!option)
+    const std::optional<Option> option = m_form.optionOf(watched);
+    if (!option || optionDef(*option).kind != OptionKind::Colour)
         return false;
     if (!static_cast<QWidget *>(watched)->isEnabled())
         return false; // a greyed field takes no clicks
@@ -92,7 +74,7 @@ void ColourFields::paste(Option option)
 
 void ColourFields::choose(Option option)
 {
-    QWidget *field = m_form.field(option);
+    QWidget *field = m_form.widgetOf(option);
     const QPointer<ColourFields> alive(this);
     const std::optional<Rgb> chosen = m_dialog.choose(m_dialogColour, field->window());
     if (!alive)
@@ -140,7 +122,7 @@ void ColourFields::paint(Option option, const Paint &colours)
 void ColourFields::unpaint(Option option)
 {
     const auto built = m_builtPalettes.find(option);
-    QWidget *field = m_form.field(option);
+    QWidget *field = m_form.widgetOf(option);
     if (built != m_builtPalettes.end() && field)
         field->setPalette(built->second);
     m_paints.erase(option);

@@ -46,7 +46,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void watchTab(int tab);
     void paste(Option option);
     void choose(Option option);
     void paint(Option option, const Paint &paint);

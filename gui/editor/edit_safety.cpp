@@ -5,6 +5,7 @@
 #include "editor/colour_fields.h"
 #include "editor/edit_history.h"
 #include "editor/field_menus.h"
+#include "editor/history_keys.h"
 #include "editor/option_form.h"
 #include "editor/recovery_offer.h"
 #include "options/defaults.h"
@@ -43,7 +44,7 @@ EditSafety::EditSafety(OptionSet &options, OptionForm &form, ColourFields &colou
             m_history->endTyping();
     });
     new FieldMenus(*m_history, form, tabs,
-                   {[this](Option o) { resetField(o); }, [this](int tab) { resetTab(tab); }, [this] { resetAll(); }},
+                   {[this](Option o) { resetField(o); }, [this](Area area) { resetTab(area); }, [this] { resetAll(); }},
                    this);
     addWindowKeys(window);
     connect(m_autosave, &Autosave::failed, this,
@@ -54,10 +55,10 @@ EditSafety::EditSafety(OptionSet &options, OptionForm &form, ColourFields &colou
 void EditSafety::addWindowKeys(QWidget *window)
 {
     auto *undo = new QAction(window);
-    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    undo->setShortcut(undoKey());
     connect(undo, &QAction::triggered, m_history, &EditHistory::undo);
     auto *redo = new QAction(window);
-    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    redo->setShortcuts(redoKeys());
     connect(redo, &QAction::triggered, m_history, &EditHistory::redo);
     window->addActions({undo, redo});
 }
@@ -84,21 +85,21 @@ void EditSafety::resetField(Option option)
     });
 }
 
-void EditSafety::unpaintTab(int tab)
+void EditSafety::unpaintTab(Area area)
 {
     for (const OptionDef &def : options()) {
-        if (def.tab == tab && m_colours.paints().contains(def.option)) {
+        if (def.area == area && m_colours.paints().contains(def.option)) {
             m_colours.unpaint(def.option);
             m_history->viewChanged();
         }
     }
 }
 
-void EditSafety::resetTab(int tab)
+void EditSafety::resetTab(Area area)
 {
     m_history->step(kResetTabCaption, [&] {
-        stylewright::resetTab(m_options, tab);
-        unpaintTab(tab);
+        stylewright::resetTab(m_options, area);
+        unpaintTab(area);
     });
 }
 
@@ -108,8 +109,8 @@ void EditSafety::resetAll()
         return;
     m_history->step(QStringLiteral("全部恢复默认值"), [&] {
         stylewright::resetAll(m_options);
-        for (int tab = 0; tab < kTabCount; ++tab)
-            unpaintTab(tab);
+        for (Area area : areas())
+            unpaintTab(area);
     });
 }
 

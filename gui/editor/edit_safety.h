@@ -34,7 +34,7 @@ public:
 
     // Each is one undo step; resetAll() asks first.
     void resetField(Option option);
-    void resetTab(int tab);
+    void resetTab(Area area);
     void resetAll();
 
     // At start: offers back the options a run that did not close cleanly left behind.
@@ -46,7 +46,7 @@ public:
 private:
     void addWindowKeys(QWidget *window);
     void showWriteFailure(const QString &message);
-    void unpaintTab(int tab);
+    void unpaintTab(Area area);
 
     OptionSet &m_options;
     ColourFields &m_colours;

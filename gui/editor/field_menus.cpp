@@ -1,6 +1,7 @@
 #include "editor/field_menus.h"
 
 #include "editor/edit_history.h"
+#include "editor/history_keys.h"
 #include "editor/option_form.h"
 
 #include <QCheckBox>
@@ -15,30 +16,6 @@
 
 namespace stylewright {
 namespace {
-
-enum class HistoryKey { None, Undo, Redo };
-
-HistoryKey historyKey(const QKeyEvent *event)
-{
-    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
-    const int key = event->key();
-    if (event->matches(QKeySequence::Undo) || (key == Qt::Key_Z && mods == Qt::ControlModifier))
-        return HistoryKey::Undo;
-    if (event->matches(QKeySequence::Redo) || (key == Qt::Key_Y && mods == Qt::ControlModifier) ||
-        (key == Qt::Key_Z && mods == (Qt::ControlModifier | Qt::ShiftModifier)))
-        return HistoryKey::Redo;
-    return HistoryKey::None;
-}
-
-// The option a field, or the line edit inside a choice field, edits.
-std::optional<Option> optionOf(const QObject *widget)
-{
-    for (const QObject *w = widget; w; w = w->parent()) {
-        if (const int row = optionIndex(w->objectName()); row >= 0)
-            return optionAt(row);
-    }
-    return std::nullopt;
-}
 
 QLineEdit *lineEditOf(QWidget *field)
 {
@@ -73,32 +50,21 @@ void addEditActions(QMenu *menu, QLineEdit *edit)
 FieldMenus::FieldMenus(EditHistory &history, OptionForm &form, QTabWidget *tabs, Resets resets, QObject *parent)
     : QObject(parent), m_history(history), m_form(form), m_tabs(tabs), m_resets(std::move(resets))
 {
-    for (int tab = 0; tab < kTabCount; ++tab) {
-        if (m_form.isBuilt(tab))
-            watchTab(tab);
-    }
-    connect(&m_form, &OptionForm::tabBuilt, this, &FieldMenus::watchTab);
+    m_form.forEachField(this, [this](Option option, QWidget *field) {
+        watch(field, option);
+        if (QLineEdit *edit = lineEditOf(field); edit && edit != field)
+            watch(edit, option);
+    });
 
     QTabBar *bar = m_tabs->tabBar();
     bar->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(bar, &QWidget::customContextMenuRequested, this, [this, bar](const QPoint &pos) {
         const int tab = bar->tabAt(pos);
-        popUp(tabMenu(tab >= 0 ? tab : m_tabs->currentIndex(), bar), bar, pos);
+        // Away from every tab, the menu is for the tab being shown.
+        const int index = tab >= 0 ? tab : m_tabs->currentIndex();
+        if (index >= 0 && index < kTabCount)
+            popUp(tabMenu(Area(index), bar), bar, pos);
     });
-}
-
-void FieldMenus::watchTab(int tab)
-{
-    for (const OptionDef &def : options()) {
-        if (def.tab != tab)
-            continue;
-        QWidget *field = m_form.field(def.option);
-        if (!field)
-            continue;
-        watch(field, def.option);
-        if (QLineEdit *edit = lineEditOf(field); edit && edit != field)
-            watch(edit, def.option);
-    }
 }
 
 void FieldMenus::watch(QWidget *widget, Option option)
@@ -120,10 +86,10 @@ void FieldMenus::popUp(QMenu *menu, QWidget *at, const QPoint &pos)
 void FieldMenus::addHistoryActions(QMenu *menu)
 {
     QAction *undo = menu->addAction(kUndoCaption, this, [this] { m_history.undo(); });
-    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    undo->setShortcut(undoKey());
     undo->setEnabled(m_history.canUndo());
     QAction *redo = menu->addAction(kRedoCaption, this, [this] { m_history.redo(); });
-    redo->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    redo->setShortcuts(redoKeys());
     redo->setEnabled(m_history.canRedo());
 }
 
@@ -131,8 +97,8 @@ void FieldMenus::addResetActions(QMenu *menu, Option option, bool withField)
 {
     if (withField)
         menu->addAction(kResetFieldCaption, this, [this, option] { m_resets.field(option); });
-    const int tab = optionDef(option).tab;
-    menu->addAction(kResetTabCaption, this, [this, tab] { m_resets.tab(tab); });
+    const Area area = optionDef(option).area;
+    menu->addAction(kResetTabCaption, this, [this, area] { m_resets.tab(area); });
     menu->addAction(kResetAllCaption, this, [this] { m_resets.all(); });
 }
 
@@ -142,7 +108,7 @@ QMenu *FieldMenus::fieldMenu(Option option, QWidget *parent)
     menu->setObjectName(QStringLiteral("fieldMenu"));
     addHistoryActions(menu);
     menu->addSeparator();
-    if (QLineEdit *edit = lineEditOf(m_form.field(option))) {
+    if (QLineEdit *edit = lineEditOf(m_form.widgetOf(option))) {
         addEditActions(menu, edit);
         menu->addSeparator();
     }
@@ -150,14 +116,14 @@ QMenu *FieldMenus::fieldMenu(Option option, QWidget *parent)
     return menu;
 }
 
-QMenu *FieldMenus::tabMenu(int tab, QWidget *parent)
+QMenu *FieldMenus::tabMenu(Area area, QWidget *parent)
 {
     auto *menu = new QMenu(parent);
     menu->setObjectName(QStringLiteral("tabMenu"));
     addHistoryActions(menu);
     menu->addSeparator();
-    const QString caption = m_tabs->tabText(tab);
-    menu->addAction(QStringLiteral("“%1”恢复默认值").arg(caption), this, [this, tab] { m_resets.tab(tab); });
+    const QString caption = tabDef(area).caption.toString();
+    menu->addAction(QStringLiteral("“%1”恢复默认值").arg(caption), this, [this, area] { m_resets.tab(area); });
     menu->addAction(kResetAllCaption, this, [this] { m_resets.all(); });
     return menu;
 }
@@ -167,8 +133,8 @@ bool FieldMenus::eventFilter(QObject *watched, QEvent *event)
     const QEvent::Type type = event->type();
     if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress)
         return false;
-    const HistoryKey key = historyKey(static_cast<QKeyEvent *>(event));
-    if (key == HistoryKey::None || !optionOf(watched))
+    const HistoryKey key = historyKeyOf(static_cast<QKeyEvent *>(event));
+    if (key == HistoryKey::None || !m_form.optionOf(watched))
         return false;
     // Taken here, so the field's own undo never runs and the key press comes to this filter.
     if (type == QEvent::ShortcutOverride) {

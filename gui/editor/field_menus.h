@@ -25,20 +25,19 @@ class FieldMenus : public QObject {
 public:
     struct Resets {
         std::function<void(Option)> field;
-        std::function<void(int)> tab;
+        std::function<void(Area)> tab;
         std::function<void()> all; // asks first
     };
     FieldMenus(EditHistory &history, OptionForm &form, QTabWidget *tabs, Resets resets, QObject *parent = nullptr);
 
     // The menus as a right click shows them; the caller owns them.
     QMenu *fieldMenu(Option option, QWidget *parent);
-    QMenu *tabMenu(int tab, QWidget *parent);
+    QMenu *tabMenu(Area area, QWidget *parent);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void watchTab(int tab);
     void watch(QWidget *widget, Option option);
     void addHistoryActions(QMenu *menu);
     void addResetActions(QMenu *menu, Option option, bool withField);

@@ -93,25 +93,28 @@ QWidget *MainWindow::buildButtons()
     auto *bar = new QWidget(this);
     auto *row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
-    connect(addButton(row, "cmdread", QStringLiteral("读取数据")), &QPushButton::clicked, this, [this] {
-        history().step(QStringLiteral("读取数据"), [this] { loadSettingsAction(m_folder, m_options, m_prompts); });
-    });
-    connect(addButton(row, "cmdsave", QStringLiteral("保存设置")), &QPushButton::clicked, this, [this] {
-        if (saveSettingsAction(m_folder, m_options, m_prompts))
-            m_safety->settingsSaved();
-    });
-    connect(addButton(row, "cmdhuepick", QStringLiteral("取色工具")), &QPushButton::clicked, this,
-            [this] { m_windows->open(Secondary::HuePick); });
-    connect(addButton(row, "cmdlook", QStringLiteral("查看CSS代码")), &QPushButton::clicked, this,
-            [this] { lookAtCode(m_folder, m_prompts, m_desktop); });
-    connect(addButton(row, "cmdget", QStringLiteral("获取空间CSS")), &QPushButton::clicked, this,
-            [this] { m_windows->open(Secondary::Fetcher); });
-    m_toolButton = addButton(row, "cmdtool", kShowToolCaption);
-    connect(m_toolButton, &QPushButton::clicked, this, &MainWindow::toggleToolWindow);
-    m_previewButton = addButton(row, "cmdpreview", kPreviewCaption);
-    m_previewButton->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    m_previewButton->hide();
-    connect(m_previewButton, &QPushButton::clicked, this, &MainWindow::previewRequested);
+    connect(addButton(row, WindowButton::ReadSettings, "cmdread", QStringLiteral("读取数据")), &QPushButton::clicked,
+            this, [this] {
+                history().step(QStringLiteral("读取数据"),
+                               [this] { loadSettingsAction(m_folder, m_options, m_prompts); });
+            });
+    connect(addButton(row, WindowButton::SaveSettings, "cmdsave", QStringLiteral("保存设置")), &QPushButton::clicked,
+            this, [this] {
+                if (saveSettingsAction(m_folder, m_options, m_prompts))
+                    m_safety->settingsSaved();
+            });
+    connect(addButton(row, WindowButton::HuePick, "cmdhuepick", QStringLiteral("取色工具")), &QPushButton::clicked,
+            this, [this] { m_windows->open(Secondary::HuePick); });
+    connect(addButton(row, WindowButton::LookAtCode, "cmdlook", QStringLiteral("查看CSS代码")), &QPushButton::clicked,
+            this, [this] { lookAtCode(m_folder, m_prompts, m_desktop); });
+    connect(addButton(row, WindowButton::FetchSheet, "cmdget", QStringLiteral("获取空间CSS")), &QPushButton::clicked,
+            this, [this] { m_windows->open(Secondary::Fetcher); });
+    connect(addButton(row, WindowButton::ToolWindow, "cmdtool", kShowToolCaption), &QPushButton::clicked, this,
+            &MainWindow::toggleToolWindow);
+    QPushButton *preview = addButton(row, WindowButton::Preview, "cmdpreview", kPreviewCaption);
+    preview->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    preview->hide();
+    connect(preview, &QPushButton::clicked, this, &MainWindow::previewRequested);
     addImportMenu(bar);
     return bar;
 }
@@ -141,28 +144,30 @@ void MainWindow::importCss(const QString &css)
     history().step(kImportStepText, [&] { importIntoEditor(css, m_options, m_prompts); });
 }
 
-QPushButton *MainWindow::addButton(QLayout *row, const char *name, const QString &caption)
+QPushButton *MainWindow::addButton(QLayout *row, WindowButton which, const char *name, const QString &caption)
 {
     auto *button = new QPushButton(caption, row->parentWidget());
     button->setObjectName(QString::fromLatin1(name));
     row->addWidget(button);
+    m_buttons[int(which)] = button;
     return button;
 }
 
 void MainWindow::setPreviewAvailable(bool available)
 {
-    m_previewButton->setVisible(available);
+    button(WindowButton::Preview)->setVisible(available);
 }
 
 // The caption alone says whether the next click shows or closes the tool window.
 void MainWindow::toggleToolWindow()
 {
-    if (m_toolButton->text() == kShowToolCaption) {
+    QPushButton *toggle = button(WindowButton::ToolWindow);
+    if (toggle->text() == kShowToolCaption) {
         m_windows->open(Secondary::Tool);
-        m_toolButton->setText(kHideToolCaption);
+        toggle->setText(kHideToolCaption);
     } else {
         m_windows->close(Secondary::Tool);
-        m_toolButton->setText(kShowToolCaption);
+        toggle->setText(kShowToolCaption);
     }
 }
 

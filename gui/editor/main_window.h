@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <array>
 
 class QPushButton;
 class QTabWidget;
@@ -26,6 +27,10 @@ inline const QString kShowToolCaption = QStringLiteral("显示工具栏");
 inline const QString kHideToolCaption = QStringLiteral("隐藏工具栏");
 inline const QString kPreviewCaption = QStringLiteral("实时预览");
 
+// The row of buttons under the tabs, in window order.
+enum class WindowButton : quint8 { ReadSettings, SaveSettings, HuePick, LookAtCode, FetchSheet, ToolWindow, Preview };
+inline constexpr int kWindowButtonCount = int(WindowButton::Preview) + 1;
+
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -36,6 +41,9 @@ public:
     ~MainWindow() override;
 
     OptionSet &options() { return m_options; }
+    OptionForm &form() { return *m_form; }
+    QTabWidget *tabs() const { return m_tabs; }
+    QPushButton *button(WindowButton which) const { return m_buttons[int(which)]; }
     SecondaryWindows &secondaryWindows() { return *m_windows; }
     // Undo history, change marks, resets and autosave; history().step() makes one undo step.
     EditSafety &editSafety() { return *m_safety; }
@@ -60,7 +68,7 @@ protected:
 
 private:
     QWidget *buildButtons();
-    QPushButton *addButton(QLayout *row, const char *name, const QString &caption);
+    QPushButton *addButton(QLayout *row, WindowButton which, const char *name, const QString &caption);
     void addImportMenu(QWidget *bar);
     void toggleToolWindow();
 
@@ -72,8 +80,7 @@ private:
     QTabWidget *m_tabs;
     OptionForm *m_form;
     EditSafety *m_safety;
-    QPushButton *m_toolButton = nullptr;
-    QPushButton *m_previewButton = nullptr;
+    std::array<QPushButton *, kWindowButtonCount> m_buttons{};
 };
 
 } // namespace stylewright

@@ -11,17 +11,10 @@ namespace stylewright {
 MirroredWidths::MirroredWidths(OptionSet &options, OptionForm &form, QObject *parent)
     : QObject(parent), m_options(options), m_form(form)
 {
-    watchTab(optionDef(Option::BodyWidth).tab);
-    connect(&m_form, &OptionForm::tabBuilt, this, &MirroredWidths::watchTab);
-}
-
-void MirroredWidths::watchTab(int tab)
-{
-    for (Option width : {Option::BodyWidth, Option::ColumnsTotalWidth}) {
-        QWidget *field = m_form.field(width);
-        if (field && optionDef(width).tab == tab)
+    m_form.forEachField(this, [this](Option option, QWidget *field) {
+        if (option == Option::BodyWidth || option == Option::ColumnsTotalWidth)
             field->installEventFilter(this);
-    }
+    });
 }
 
 bool MirroredWidths::eventFilter(QObject *watched, QEvent *event)
@@ -35,9 +28,9 @@ bool MirroredWidths::eventFilter(QObject *watched, QEvent *event)
     // A field greyed out while it has the focus (an undo, a load) loses it without being edited.
     if (!static_cast<QWidget *>(watched)->isEnabled())
         return false;
-    if (watched == m_form.field(Option::BodyWidth))
+    if (watched == m_form.widgetOf(Option::BodyWidth))
         m_options.setValue(Option::ColumnsTotalWidth, m_options.value(Option::BodyWidth));
-    else if (watched == m_form.field(Option::ColumnsTotalWidth))
+    else if (watched == m_form.widgetOf(Option::ColumnsTotalWidth))
         m_options.setValue(Option::BodyWidth, m_options.value(Option::ColumnsTotalWidth));
     return false;
 }

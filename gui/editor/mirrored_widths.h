@@ -18,8 +18,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void watchTab(int tab);
-
     OptionSet &m_options;
     OptionForm &m_form;
 };

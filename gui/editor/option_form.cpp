@@ -32,7 +32,7 @@ public:
 
 class FrameBuilder {
 public:
-    FrameBuilder(QWidget *frame, QVBoxLayout *layout, int fieldHeight, std::function<QWidget *(int)> makeField)
+    FrameBuilder(QWidget *frame, QVBoxLayout *layout, int fieldHeight, std::function<QWidget *(Option)> makeField)
         : m_frame(frame), m_layout(layout), m_makeField(std::move(makeField)), m_fieldHeight(fieldHeight)
     {
     }
@@ -71,14 +71,14 @@ private:
         const Qt::Alignment align = row.hasHeadings ? Qt::AlignBottom : Qt::Alignment();
         bool expands = false;
         for (const FormCell &cell : row.cells) {
-            if (cell.option < 0) {
+            if (!cell.option) {
                 QLabel *label = makeLabel(cell.text);
-                if (cell.stack >= 0)
-                    m_stacks[cell.stack].append(label);
+                if (cell.stack)
+                    m_stacks[*cell.stack].append(label);
                 line->addWidget(label, 0, align);
                 continue;
             }
-            QWidget *field = m_makeField(cell.option);
+            QWidget *field = m_makeField(*cell.option);
             field->setMinimumHeight(m_fieldHeight);
             const int stretch = field->sizePolicy().horizontalPolicy() == QSizePolicy::Expanding ? 1 : 0;
             expands = expands || stretch > 0;
@@ -106,7 +106,7 @@ private:
 
     QWidget *m_frame;
     QVBoxLayout *m_layout;
-    std::function<QWidget *(int)> m_makeField;
+    std::function<QWidget *(Option)> m_makeField;
     int m_fieldHeight;
     QHash<int, QList<QLabel *>> m_stacks;
 };
@@ -126,23 +126,45 @@ OptionForm::OptionForm(OptionSet &options, QTabWidget *tabs)
         frame->setPalette(palette);
         tabs->addTab(frame, def.caption.toString());
     }
-    connect(tabs, &QTabWidget::currentChanged, this, &OptionForm::buildTab);
-    buildTab(tabs->currentIndex());
+    connect(tabs, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index >= 0 && index < kTabCount)
+            buildTab(Area(index));
+    });
+    buildTab(Area(std::max(tabs->currentIndex(), 0)));
 }
 
 QWidget *OptionForm::builtField(Option option)
 {
-    buildTab(optionDef(option).tab);
-    return field(option);
+    buildTab(optionDef(option).area);
+    return widgetOf(option);
 }
 
-void OptionForm::buildTab(int tab)
+std::optional<Option> OptionForm::optionOf(const QObject *widget) const
 {
-    if (tab < 0 || tab >= kTabCount || m_built[tab])
+    for (const QObject *w = widget; w; w = w->parent()) {
+        const auto found = m_optionOfField.constFind(w);
+        if (found != m_optionOfField.constEnd())
+            return *found;
+    }
+    return std::nullopt;
+}
+
+void OptionForm::forEachField(QObject *context, const std::function<void(Option, QWidget *)> &use)
+{
+    for (const OptionDef &def : options()) {
+        if (QWidget *field = widgetOf(def.option))
+            use(def.option, field);
+    }
+    connect(this, &OptionForm::fieldBuilt, context, use);
+}
+
+void OptionForm::buildTab(Area area)
+{
+    if (m_built[int(area)])
         return;
-    m_built[tab] = true;
-    const TabDef &def = tabs()[tab];
-    QWidget *frame = m_tabs->widget(tab);
+    m_built[int(area)] = true;
+    const TabDef &def = tabDef(area);
+    QWidget *frame = m_tabs->widget(int(area));
     // Built hidden and then shown, the new fields are in place before the tab first paints.
     const bool visible = frame->isVisible();
     if (visible)
@@ -154,21 +176,25 @@ void OptionForm::buildTab(int tab)
     top->addStretch();
     auto *button = new QPushButton(QStringLiteral("显示代码"), frame);
     button->setObjectName(def.areaButton.toString());
-    connect(button, &QPushButton::clicked, this, [this, area = def.area] { emit areaButtonClicked(area); });
+    connect(button, &QPushButton::clicked, this, [this, area] { emit areaButtonClicked(area); });
+    m_areaButtons[int(area)] = button;
     top->addWidget(button);
     layout->addLayout(top);
 
     if (m_fieldHeight == 0)
         m_fieldHeight = QLineEdit().sizeHint().height();
     FrameBuilder builder(frame, layout, m_fieldHeight,
-                         [this, frame](int row) { return makeField(options()[row], frame); });
-    for (const FormGroup &group : formLayout(tab))
+                         [this, frame](Option option) { return makeField(optionDef(option), frame); });
+    for (const FormGroup &group : formLayout(area))
         builder.addGroup(group);
     builder.alignStacks();
     layout->addStretch();
     if (visible)
         frame->show();
-    emit tabBuilt(tab);
+    for (const OptionDef &option : options()) {
+        if (QWidget *field = widgetOf(option.option); field && option.area == area)
+            emit fieldBuilt(option.option, field);
+    }
 }
 
 QWidget *OptionForm::makeField(const OptionDef &def, QWidget *frame)
@@ -176,6 +202,8 @@ QWidget *OptionForm::makeField(const OptionDef &def, QWidget *frame)
     QWidget *w = m_look.create(def);
     w->setParent(frame);
     m_fields[rowOf(def.option)] = w;
+    m_optionOfField.insert(w, def.option);
+    connect(w, &QObject::destroyed, this, [this, w] { m_optionOfField.remove(w); });
     show(def.option);
     onOptionEdited(w, def.kind, this, [this, w, option = def.option](const QString &value) {
         if (m_showing)
@@ -191,7 +219,7 @@ QWidget *OptionForm::makeField(const OptionDef &def, QWidget *frame)
 
 void OptionForm::show(Option option)
 {
-    QWidget *w = field(option);
+    QWidget *w = widgetOf(option);
     if (!w)
         return;
     const QScopedValueRollback guard(m_showing, true);

@@ -7,12 +7,14 @@
 #include "editor/option_widgets.h"
 #include "options/catalogue.h"
 
+#include <QHash>
 #include <QObject>
 #include <QPointer>
+#include <QPushButton>
 #include <array>
 #include <functional>
+#include <optional>
 
-class QPushButton;
 class QTabWidget;
 class QWidget;
 
@@ -27,11 +29,18 @@ public:
     OptionForm(OptionSet &options, QTabWidget *tabs);
 
     // The option's widget, or nullptr while its tab is not built.
-    QWidget *field(Option option) const { return m_fields[rowOf(option)]; }
+    QWidget *widgetOf(Option option) const { return m_fields[rowOf(option)]; }
     // The option's widget, building its tab first when needed.
     QWidget *builtField(Option option);
-    void buildTab(int tab);
-    bool isBuilt(int tab) const { return m_built[tab]; }
+    // The option a field edits, for the field or any widget inside it (a choice field's line edit).
+    std::optional<Option> optionOf(const QObject *widget) const;
+    // Calls `use` for every field built so far and, until `context` goes, for each field built later.
+    void forEachField(QObject *context, const std::function<void(Option, QWidget *)> &use);
+
+    void buildTab(Area area);
+    bool isBuilt(Area area) const { return m_built[int(area)]; }
+    // The area's "显示代码" button, or nullptr while its tab is not built.
+    QPushButton *areaButton(Area area) const { return m_areaButtons[int(area)]; }
 
     // How an edit made in a field reaches the record: `apply` sets the value; `typed` tells text
     // typed into the field from a check box click or an item chosen from a list. Without a
@@ -42,8 +51,8 @@ public:
 signals:
     // A "显示代码" button was clicked.
     void areaButtonClicked(stylewright::Area area);
-    // The fields of a tab now exist.
-    void tabBuilt(int tab);
+    // A field now exists, laid out with the rest of its tab.
+    void fieldBuilt(stylewright::Option option, QWidget *widget);
 
 private:
     QWidget *makeField(const OptionDef &def, QWidget *frame);
@@ -54,6 +63,8 @@ private:
     FieldLook m_look;
     EditRunner m_editRunner;
     std::array<QPointer<QWidget>, kOptionCount> m_fields{}; // cleared as each widget goes
+    QHash<const QObject *, Option> m_optionOfField;
+    std::array<QPointer<QPushButton>, kTabCount> m_areaButtons{};
     std::array<bool, kTabCount> m_built{};
     int m_fieldHeight = 0;  // labels and check boxes line up with the text fields of their row
     bool m_showing = false; // a value on its way from the record to a widget is not an edit

@@ -44,6 +44,8 @@ public:
     bool isBusy() const { return m_busy; }
     // The about window of the sheetfetch program, when it is open.
     QWidget *aboutWindow() const { return m_about; }
+    // "保存CSS".
+    QPushButton *saveButton() const { return m_save; }
 
 public slots:
     void fetch();

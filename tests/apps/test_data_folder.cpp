@@ -3,6 +3,7 @@
 
 #include "base/data_folder.h"
 #include "editor/editor_actions.h"
+#include "editor/editor_fixture.h"
 #include "editor/secondary_windows.h"
 #include "generators/code_file.h"
 #include "options/option_set.h"
@@ -105,13 +106,13 @@ void TestDataFolder::uncreatableFolderIsNamed()
 
 void TestDataFolder::userSeesTheFolder()
 {
-    QWidget editor;
-    for (const char *name : {"cmdread", "cmdsave", "cmdlook"})
-        (new QPushButton(&editor))->setObjectName(QString::fromLatin1(name));
+    testing::Editor editor;
     const QString data = m_dir.filePath(u"data"_s);
-    showDataFolder(editor, data);
-    QCOMPARE(editor.findChild<QPushButton *>(u"cmdsave"_s)->toolTip(), u"把设置保存到 "_s + settingsPath(data));
-    QVERIFY(editor.findChild<QPushButton *>(u"cmdlook"_s)->toolTip().contains(codeFilePath(data)));
+    showDataFolder(editor.window, data);
+    QCOMPARE(editor.window.button(WindowButton::SaveSettings)->toolTip(), u"把设置保存到 "_s + settingsPath(data));
+    QCOMPARE(editor.window.button(WindowButton::ReadSettings)->toolTip(),
+             u"从 "_s + settingsPath(data) + u" 读取设置"_s);
+    QVERIFY(editor.window.button(WindowButton::LookAtCode)->toolTip().contains(codeFilePath(data)));
 
     // The tool window names the data folder, while the update notes stay with the program.
     SecondaryWindows windows;

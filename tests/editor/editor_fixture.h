@@ -52,22 +52,25 @@ struct Editor {
     // A widget by object name; an option's widget is built with its tab when needed.
     template <typename T = QWidget> T *find(QStringView name)
     {
-        if (const int row = optionIndex(name); row >= 0)
-            form()->buildTab(stylewright::options()[row].tab);
+        if (const std::optional<Option> option = optionById(name))
+            form()->buildTab(optionDef(*option).area);
         return window.findChild<T *>(name.toString());
     }
 
-    OptionForm *form() { return window.findChild<OptionForm *>(); }
+    // An option's field, its tab built when needed.
+    template <typename T = QWidget> T *field(Option option) { return qobject_cast<T *>(form()->builtField(option)); }
+
+    OptionForm *form() { return &window.form(); }
 
     // Brings the option's tab forward, as a click on the tab does.
-    void showTabOf(QStringView option) { showTab(stylewright::options()[optionIndex(option)].tab); }
+    void showTabOf(QStringView option) { showTab(optionDef(*optionById(option)).area); }
+    void showTabOf(Option option) { showTab(optionDef(option).area); }
 
-    void showTab(int tab)
+    void showTab(Area area)
     {
-        auto *tabs = find<QTabWidget>(u"SSTab1");
-        QTabBar *bar = tabs->tabBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
-        QCOMPARE(tabs->currentIndex(), tab);
+        QTabBar *bar = window.tabs()->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(int(area)).center());
+        QCOMPARE(window.tabs()->currentIndex(), int(area));
     }
 
     QTemporaryDir dir;

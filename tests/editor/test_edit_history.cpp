@@ -24,7 +24,7 @@ namespace {
 
 Option optionNamed(QStringView id)
 {
-    return optionAt(optionIndex(id));
+    return *optionById(id);
 }
 
 bool marked(Editor &e, QStringView id)
@@ -233,7 +233,7 @@ void TestEditHistory::resetsAreOneStepEach()
     undo(e);
     QVERIFY(stateOf(o) == edited);
 
-    safety.resetTab(0);
+    safety.resetTab(Area::Background);
     QVERIFY(!marked(e, u"txtbgp") && !marked(e, u"chcbg") && marked(e, u"txtregh"));
     QCOMPARE(o.value("txtregh"), u"3001"_s);
     undo(e);
@@ -383,7 +383,7 @@ void TestEditHistory::menusAreChineseWithTheUsualEditActions()
 
     // The tab bar's menu names the tab it resets.
     e.record.setValue("txtbgc", u"x"_s);
-    menu = menus->tabMenu(0, &e.window);
+    menu = menus->tabMenu(Area::Background, &e.window);
     actionNamed(menu, u"“1.整体背景”恢复默认值"_s)->trigger();
     delete menu;
     QCOMPARE(e.record.value("txtbgc"), u"背景颜色#000000"_s);
@@ -394,7 +394,7 @@ void TestEditHistory::marksFollowLazilyBuiltTabsAndLoading()
 {
     Editor e;
     OptionSet &o = e.record;
-    QVERIFY(!e.form()->isBuilt(10));
+    QVERIFY(!e.form()->isBuilt(Area::Extras));
     o.setValue("txtxtzt", u"99"_s); // a field on a tab not yet built
     QVERIFY(!e.window.editSafety().marks().isMarked(optionNamed(u"txtxtzt")));
     QVERIFY(marked(e, u"txtxtzt"));

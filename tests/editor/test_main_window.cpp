@@ -79,7 +79,7 @@ void TestMainWindow::areaButtonAppendsItsBlock()
     QFETCH(int, tab);
     const QString button = tabs()[tab].areaButton.toString();
     Editor e;
-    e.showTab(tab);
+    e.showTab(Area(tab));
     e.window.options().setValue("txtbgc", u"背景颜色#0A0B0C"_s);
     const GeneratedBlock block = generate(button, e.window.options());
     const QString path = codeFilePath(e.folder());
@@ -102,7 +102,7 @@ void TestMainWindow::areaButtonAppendsItsBlock()
 void TestMainWindow::sizeThatIsNotANumberWritesNothing()
 {
     Editor e;
-    e.showTab(1);
+    e.showTab(Area::Header);
     auto *size = e.window.findChild<QLineEdit *>(u"txtnfz"_s);
     QVERIFY(size);
     size->setText(u"大号"_s);

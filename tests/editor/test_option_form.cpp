@@ -78,8 +78,8 @@ void TestOptionForm::widgetsFollowTheCatalogue()
         const QString id = def.id.toString();
         QWidget *w = e.find(id);
         QVERIFY2(w, qPrintable(id));
-        QVERIFY2(w->parentWidget()->objectName() == tabs()[def.tab].frame ||
-                     w->parentWidget()->parentWidget()->objectName() == tabs()[def.tab].frame,
+        QVERIFY2(w->parentWidget()->objectName() == tabDef(def.area).frame ||
+                     w->parentWidget()->parentWidget()->objectName() == tabDef(def.area).frame,
                  qPrintable(id));
         QCOMPARE(shown(w), (Shown{def.defaultValue.toString(), def.startEnabled}));
         QCOMPARE(w->toolTip(), def.tooltip.toString());
@@ -119,13 +119,13 @@ void TestOptionForm::framesTabsAndButtons()
         QCOMPARE(frame->objectName(), def.frame.toString());
         QVERIFY(frame->autoFillBackground());
         QCOMPARE(frame->palette().color(QPalette::Window), QColor(128, 255, 128));
-        e.form()->buildTab(tab);
+        e.form()->buildTab(Area(tab));
         auto *button = frame->findChild<QPushButton *>(def.areaButton.toString());
         QVERIFY(button);
         QCOMPARE(button->text(), u"显示代码"_s);
     }
     // Its "显示代码" button sits at the top right of the first frame, above every field.
-    e.showTab(0);
+    e.showTab(Area::Background);
     QWidget *frame = tabWidget->widget(0);
     const QRect button = frame->findChild<QPushButton *>(u"cmdbg"_s)->geometry();
     QVERIFY(button.right() > frame->width() * 3 / 4);
@@ -152,14 +152,14 @@ void TestOptionForm::labelsOnTheirTab()
     Editor e;
     auto *tabWidget = e.find<QTabWidget>(u"SSTab1");
     for (int tab = 0; tab < kTabCount; ++tab) {
-        e.showTab(tab);
+        e.showTab(Area(tab));
         QStringList captions;
         for (QLabel *label : tabWidget->widget(tab)->findChildren<QLabel *>())
             captions << label->text();
         for (QGroupBox *box : tabWidget->widget(tab)->findChildren<QGroupBox *>())
             captions << box->title();
         for (const OptionDef &def : options()) {
-            if (def.tab != tab)
+            if (def.area != Area(tab))
                 continue;
             QVERIFY(def.group.isEmpty() || captions.contains(def.group.toString()));
             for (const QString &word : labelCaptions(def))

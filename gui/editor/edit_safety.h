@@ -46,6 +46,7 @@ public:
 private:
     void addWindowKeys(QWidget *window);
     void showWriteFailure(const QString &message);
+    void clearWriteFailure();
     void unpaintTab(int tab);
 
     OptionSet &m_options;

@@ -154,16 +154,15 @@ void MainWindow::setPreviewAvailable(bool available)
     m_previewButton->setVisible(available);
 }
 
-// The caption alone says whether the next click shows or closes the tool window.
+// Goes by the button's own last click, so a tool window closed by other means costs a click.
 void MainWindow::toggleToolWindow()
 {
-    if (m_toolButton->text() == kShowToolCaption) {
+    m_toolWindowAsked = !m_toolWindowAsked;
+    if (m_toolWindowAsked)
         m_windows->open(Secondary::Tool);
-        m_toolButton->setText(kHideToolCaption);
-    } else {
+    else
         m_windows->close(Secondary::Tool);
-        m_toolButton->setText(kShowToolCaption);
-    }
+    m_toolButton->setText(m_toolWindowAsked ? kHideToolCaption : kShowToolCaption);
 }
 
 void MainWindow::changeEvent(QEvent *event)

@@ -73,6 +73,7 @@ private:
     OptionForm *m_form;
     EditSafety *m_safety;
     QPushButton *m_toolButton = nullptr;
+    bool m_toolWindowAsked = false; // the last click of m_toolButton showed the tool window
     QPushButton *m_previewButton = nullptr;
 };
 

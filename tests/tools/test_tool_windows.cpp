@@ -2,7 +2,7 @@
 #include "support/fakes.h"
 #include "tools/fetcher_window.h"
 #include "tools/huepick_window.h"
-#include "tools/sheetfetch_app.h"
+#include "sheetfetch/sheetfetch_app.h"
 #include "tools/tool_window.h"
 #include "stylewright/network_module.h"
 #include "stylewright/tool_windows.h"

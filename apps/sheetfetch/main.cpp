@@ -1,9 +1,9 @@
 #include "network/sheet_fetcher.h"
+#include "sheetfetch/sheetfetch_app.h"
 #include "startup/command_line.h"
 #include "startup/data_folder_hints.h"
 #include "system/qt_platform.h"
 #include "tools/fetcher_window.h"
-#include "tools/sheetfetch_app.h"
 
 #include <QApplication>
 

@@ -20,8 +20,7 @@ void installToolWindows(SecondaryWindows &windows, const ProgramFolders &folders
         setup.programFolder = dataFolder;
         auto *fetcher = new FetcherWindow(setup, prompts);
         showSheetFolder(*fetcher, dataFolder);
-        if (importIntoEditor)
-            QObject::connect(fetcher, &FetcherWindow::importRequested, fetcher, importIntoEditor);
+        QObject::connect(fetcher, &FetcherWindow::importRequested, fetcher, importIntoEditor);
         return fetcher;
     });
     windows.setFactory(Secondary::HuePick, [&prompts] {

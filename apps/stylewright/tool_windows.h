@@ -19,13 +19,13 @@ struct ProgramFolders {
 };
 
 // The fetcher window gets its sheets from makeSource, and hands a fetched sheet to importIntoEditor
-// when the user asks for it (without one, it offers no import).
+// when the user asks for it.
 void installToolWindows(SecondaryWindows &windows, const ProgramFolders &folders, Prompts &prompts, Desktop &desktop,
-                        SheetSourceMaker makeSource, std::function<void(const QString &)> importIntoEditor = {});
+                        SheetSourceMaker makeSource, std::function<void(const QString &)> importIntoEditor);
 // A portable copy: one folder for both.
 inline void installToolWindows(SecondaryWindows &windows, const QString &programFolder, Prompts &prompts,
                                Desktop &desktop, SheetSourceMaker makeSource,
-                               std::function<void(const QString &)> importIntoEditor = {})
+                               std::function<void(const QString &)> importIntoEditor)
 {
     installToolWindows(windows, ProgramFolders{programFolder, programFolder}, prompts, desktop, std::move(makeSource),
                        std::move(importIntoEditor));

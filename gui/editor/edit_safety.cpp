@@ -49,7 +49,7 @@ EditSafety::EditSafety(OptionSet &options, OptionForm &form, ColourFields &colou
     addWindowKeys(window);
     connect(m_autosave, &Autosave::failed, this,
             [this](const Failure &failure) { showWriteFailure(kAutosaveFailedMessage.arg(failure.message)); });
-    connect(m_autosave, &Autosave::recovered, this, [this] { showWriteFailure({}); });
+    connect(m_autosave, &Autosave::recovered, this, &EditSafety::clearWriteFailure);
 }
 
 void EditSafety::addWindowKeys(QWidget *window)
@@ -65,13 +65,14 @@ void EditSafety::addWindowKeys(QWidget *window)
 
 void EditSafety::showWriteFailure(const QString &message)
 {
-    auto *main = qobject_cast<QMainWindow *>(m_window);
-    if (!main)
-        return;
-    if (message.isEmpty())
-        main->statusBar()->clearMessage();
-    else
+    if (auto *main = qobject_cast<QMainWindow *>(m_window))
         main->statusBar()->showMessage(message);
+}
+
+void EditSafety::clearWriteFailure()
+{
+    if (auto *main = qobject_cast<QMainWindow *>(m_window))
+        main->statusBar()->clearMessage();
 }
 
 void EditSafety::resetField(Option option)

@@ -46,6 +46,7 @@ public:
 private:
     void addWindowKeys(QWidget *window);
     void showWriteFailure(const QString &message);
+    void clearWriteFailure();
     void unpaintTab(Area area);
 
     OptionSet &m_options;

@@ -158,17 +158,15 @@ void MainWindow::setPreviewAvailable(bool available)
     button(WindowButton::Preview)->setVisible(available);
 }
 
-// The caption alone says whether the next click shows or closes the tool window.
+// Goes by the button's own last click, so a tool window closed by other means costs a click.
 void MainWindow::toggleToolWindow()
 {
-    QPushButton *toggle = button(WindowButton::ToolWindow);
-    if (toggle->text() == kShowToolCaption) {
+    m_toolWindowAsked = !m_toolWindowAsked;
+    if (m_toolWindowAsked)
         m_windows->open(Secondary::Tool);
-        toggle->setText(kHideToolCaption);
-    } else {
+    else
         m_windows->close(Secondary::Tool);
-        toggle->setText(kShowToolCaption);
-    }
+    button(WindowButton::ToolWindow)->setText(m_toolWindowAsked ? kHideToolCaption : kShowToolCaption);
 }
 
 void MainWindow::changeEvent(QEvent *event)

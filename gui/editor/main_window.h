@@ -81,6 +81,7 @@ private:
     OptionForm *m_form;
     EditSafety *m_safety;
     std::array<QPushButton *, kWindowButtonCount> m_buttons{};
+    bool m_toolWindowAsked = false; // the tool-window button's last click showed the tool window
 };
 
 } // namespace stylewright

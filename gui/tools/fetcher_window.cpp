@@ -12,7 +12,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMetaMethod>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
@@ -69,7 +68,7 @@ FetcherWindow::FetcherWindow(const FetcherSetup &setup, Prompts &prompts, QWidge
 
     m_import = new QPushButton(QStringLiteral("导入到编辑器"), this);
     m_import->setObjectName(QStringLiteral("cmdimport"));
-    m_import->setVisible(false);
+    m_import->setVisible(!setup.standalone);
 
     auto *actions = new QHBoxLayout;
     actions->addWidget(m_address, 1);
@@ -209,18 +208,6 @@ void FetcherWindow::showAbout()
     m_about->show();
     m_about->raise();
     m_about->activateWindow();
-}
-
-void FetcherWindow::connectNotify(const QMetaMethod &signal)
-{
-    if (signal == QMetaMethod::fromSignal(&FetcherWindow::importRequested))
-        m_import->setVisible(true);
-}
-
-void FetcherWindow::disconnectNotify(const QMetaMethod &signal)
-{
-    if (signal == QMetaMethod::fromSignal(&FetcherWindow::importRequested))
-        m_import->setVisible(isSignalConnected(signal));
 }
 
 void FetcherWindow::keyPressEvent(QKeyEvent *event)

@@ -24,7 +24,7 @@ struct FetcherSetup {
     QString programFolder;                        // "csscode" goes here
     QString prefix = kSpaceHostPrefix.toString(); // scheme and host of the space server
     int cornerEllipse = 12;                       // pixels
-    bool standalone = false;                      // the sheetfetch program: an about label, " X" ends it
+    bool standalone = false;                      // the sheetfetch program: an about label, " X" ends it, no import
 };
 
 inline const QString kFetchFailedText = QStringLiteral("请填写正确的墨檐空间地址或者检查网络是否连接！");
@@ -57,14 +57,11 @@ public slots:
 signals:
     // " X" clicked in the sheetfetch program.
     void endRequested();
-    // "导入到编辑器" clicked: the shown text, as it would be saved. The button shows only while
-    // something receives this, so sheetfetch, which has no editor, never offers it.
+    // "导入到编辑器" clicked (the editor's fetcher only): the shown text, as it would be saved.
     void importRequested(const QString &css);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
-    void connectNotify(const QMetaMethod &signal) override;
-    void disconnectNotify(const QMetaMethod &signal) override;
 
 private:
     QWidget *makeTitleRow();

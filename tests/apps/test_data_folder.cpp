@@ -118,7 +118,8 @@ void TestDataFolder::userSeesTheFolder()
     SecondaryWindows windows;
     FakePrompts prompts;
     FakeDesktop desktop;
-    installToolWindows(windows, ProgramFolders{m_dir.path(), data}, prompts, desktop, loadNetworkSheetSource);
+    installToolWindows(windows, ProgramFolders{m_dir.path(), data}, prompts, desktop, loadNetworkSheetSource,
+                       [](const QString &) {});
     QFile notes(m_dir.filePath(u"墨檐CSS更新说明.txt"_s));
     QVERIFY(notes.open(QIODevice::WriteOnly));
     notes.close();
@@ -135,7 +136,7 @@ void TestDataFolder::userSeesTheFolder()
     windows.closeAll();
 
     SecondaryWindows portable;
-    installToolWindows(portable, m_dir.path(), prompts, desktop, loadNetworkSheetSource);
+    installToolWindows(portable, m_dir.path(), prompts, desktop, loadNetworkSheetSource, [](const QString &) {});
     QVERIFY(!portable.open(Secondary::Tool)->findChild<QLabel *>(u"lbldatadir"_s));
     portable.closeAll();
 }

@@ -11,7 +11,6 @@
 #include "support/helpers.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QUndoStack>
@@ -22,20 +21,57 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-Autosave &autosaveOf(Editor &e)
+using namespace std::chrono_literals;
+
+// A clock that moves only when the test moves it; a due wake-up comes as it passes.
+class HandClock final : public AutosaveClock {
+public:
+    std::chrono::milliseconds now() const override { return m_now; }
+    void wakeAt(std::chrono::milliseconds time) override { m_due = time; }
+    void cancel() override { m_due.reset(); }
+    bool isSet() const override { return m_due.has_value(); }
+
+    void advance(std::chrono::milliseconds by)
+    {
+        m_now += by;
+        if (m_due && *m_due <= m_now) {
+            m_due.reset();
+            emit due();
+        }
+    }
+
+private:
+    std::chrono::milliseconds m_now{0};
+    std::optional<std::chrono::milliseconds> m_due;
+};
+
+// The real window, its autosave on a clock the test moves.
+struct ClockedEditor : Editor {
+    explicit ClockedEditor(const QString &folder = {}) : Editor(folder)
+    {
+        auto owned = std::make_unique<HandClock>();
+        clock = owned.get();
+        autosave().setClock(std::move(owned));
+    }
+    Autosave &autosave() { return window.editSafety().autosave(); }
+    QString recoveryFile() { return recoveryPath(folder()); }
+
+    HandClock *clock;
+};
+
+// Waits for the write under way, or the next one, to finish.
+bool writeFinishes(QSignalSpy &written)
 {
-    return e.window.editSafety().autosave();
+    return !written.isEmpty() || written.wait(5000);
 }
 
-QString recoveryFileOf(Editor &e)
+// Lets the delay pass and waits for the write it starts.
+bool writeAfterDelay(ClockedEditor &e)
 {
-    return recoveryPath(e.folder());
-}
-
-bool waitForWrite(Editor &e)
-{
-    QSignalSpy written(&autosaveOf(e), &Autosave::written);
-    return written.wait(3000);
+    QSignalSpy written(&e.autosave(), &Autosave::written);
+    const int started = e.autosave().writesStarted();
+    e.clock->advance(Autosave::kDelay);
+    return e.autosave().writesStarted() == started + 1 && writeFinishes(written);
 }
 
 OptionSet someEdits()
@@ -52,7 +88,8 @@ OptionSet someEdits()
 class TestAutosave : public QObject {
     Q_OBJECT
 private slots:
-    void writesSoonAfterChangesAndNeverWhileIdle();
+    void writesASecondAfterTheFirstChangeAndNeverWhileIdle();
+    void aChangeDuringAWriteGoesInTheNextOne();
     void makesTheDataFolderWhenItIsNotThereYet();
     void savingAndACleanCloseRemoveTheFile();
     void aFailedWriteIsOneQuietNoticeAndTriedAgainOnTheNextChange();
@@ -61,93 +98,114 @@ private slots:
     void anUnusableFileIsKeptAsideWithANotice();
 };
 
-void TestAutosave::writesSoonAfterChangesAndNeverWhileIdle()
+void TestAutosave::writesASecondAfterTheFirstChangeAndNeverWhileIdle()
 {
-    Editor e;
-    QTest::qWait(Autosave::kDelayMs + 300);
-    QCOMPARE(autosaveOf(e).writesDone(), 0); // a start without changes writes nothing
-    QVERIFY(!QFile::exists(recoveryFileOf(e)));
+    ClockedEditor e;
+    e.clock->advance(10 * Autosave::kDelay);
+    QCOMPARE(e.autosave().writesStarted(), 0); // a start without changes writes nothing
+    QVERIFY(!QFile::exists(e.recoveryFile()));
 
-    QElapsedTimer sinceFirstChange;
-    sinceFirstChange.start();
+    QSignalSpy written(&e.autosave(), &Autosave::written);
     typeInto(e, u"txtregh", u"1"_s);
+    e.clock->advance(600ms);
     clickBox(e, u"chcbg");
     typeInto(e, u"txtbgp", u"2"_s);
-    QVERIFY(waitForWrite(e));
-    QVERIFY2(sinceFirstChange.elapsed() < 2000, qPrintable(QString::number(sinceFirstChange.elapsed())));
-    QCOMPARE(autosaveOf(e).writesDone(), 1); // the changes went in one write
-    const Result<OptionSet> saved = readRecovery(recoveryFileOf(e));
+    e.clock->advance(399ms); // later changes do not put the write off
+    QCOMPARE(e.autosave().writesStarted(), 0);
+    e.clock->advance(1ms);
+    QCOMPARE(e.autosave().writesStarted(), 1); // the changes go in one write
+    QVERIFY(writeFinishes(written));
+    const Result<OptionSet> saved = readRecovery(e.recoveryFile());
     QVERIFY(saved.ok());
     QVERIFY(stateOf(*saved) == stateOf(e.record));
 
-    QTest::qWait(2 * Autosave::kDelayMs + 500);
-    QCOMPARE(autosaveOf(e).writesDone(), 1);
+    e.clock->advance(10 * Autosave::kDelay);
+    QCOMPARE(e.autosave().writesStarted(), 1);
     // Undo is a change like any other.
     e.window.history().undo();
-    QVERIFY(waitForWrite(e));
-    QVERIFY(stateOf(*readRecovery(recoveryFileOf(e))) == stateOf(e.record));
+    QVERIFY(writeAfterDelay(e));
+    QVERIFY(stateOf(*readRecovery(e.recoveryFile())) == stateOf(e.record));
+}
+
+void TestAutosave::aChangeDuringAWriteGoesInTheNextOne()
+{
+    ClockedEditor e;
+    QSignalSpy written(&e.autosave(), &Autosave::written);
+    typeInto(e, u"txtregh", u"1"_s);
+    const RecordState carried = stateOf(e.record);
+    e.clock->advance(Autosave::kDelay);
+    QCOMPARE(e.autosave().writesStarted(), 1);
+    typeInto(e, u"txtregh", u"2"_s);
+    QVERIFY(written.isEmpty()); // the write was still under way: it ends in the event loop
+    QVERIFY(writeFinishes(written));
+    QVERIFY(stateOf(*readRecovery(e.recoveryFile())) == carried);
+
+    QVERIFY(writeAfterDelay(e)); // a second after the change, as any other
+    QVERIFY(stateOf(*readRecovery(e.recoveryFile())) == stateOf(e.record));
 }
 
 void TestAutosave::makesTheDataFolderWhenItIsNotThereYet()
 {
     QTemporaryDir parent;
     const QString folder = parent.filePath(u"stylewright"_s); // made on the first save, or now
-    Editor e(folder);
+    ClockedEditor e(folder);
     typeInto(e, u"txtregh", u"1"_s);
-    QVERIFY(waitForWrite(e));
+    QVERIFY(writeAfterDelay(e));
     QVERIFY(readRecovery(recoveryPath(folder)).ok());
 }
 
 void TestAutosave::savingAndACleanCloseRemoveTheFile()
 {
-    Editor e;
+    ClockedEditor e;
     typeInto(e, u"txtregh", u"1"_s);
-    QVERIFY(waitForWrite(e));
+    QVERIFY(writeAfterDelay(e));
     QTest::mouseClick(e.find(u"cmdsave"), Qt::LeftButton);
-    autosaveOf(e).waitForWrites();
-    QVERIFY(!QFile::exists(recoveryFileOf(e)));
+    e.autosave().waitForWrites();
+    QVERIFY(!QFile::exists(e.recoveryFile()));
 
     // A save that fails keeps it.
     typeInto(e, u"txtregh", u"2"_s);
-    QVERIFY(waitForWrite(e));
+    QVERIFY(writeAfterDelay(e));
     QFile::remove(settingsPath(e.folder()));
     QVERIFY(QDir(e.folder()).mkdir(u"setup.ini"_s)); // a folder where the file should be
     QTest::mouseClick(e.find(u"cmdsave"), Qt::LeftButton);
-    autosaveOf(e).waitForWrites();
-    QVERIFY(QFile::exists(recoveryFileOf(e)));
+    e.autosave().waitForWrites();
+    QVERIFY(QFile::exists(e.recoveryFile()));
 
     // A change still waiting for its write when the window closes is not written after it.
     typeInto(e, u"txtregh", u"3"_s);
     e.prompts.shown.clear();
+    const int started = e.autosave().writesStarted();
     e.window.close();
-    QTest::qWait(Autosave::kDelayMs + 300);
-    QVERIFY(!QFile::exists(recoveryFileOf(e)));
+    e.clock->advance(10 * Autosave::kDelay);
+    QCOMPARE(e.autosave().writesStarted(), started);
+    QVERIFY(!QFile::exists(e.recoveryFile()));
 }
 
 void TestAutosave::aFailedWriteIsOneQuietNoticeAndTriedAgainOnTheNextChange()
 {
-    Editor e;
-    QSignalSpy failed(&autosaveOf(e), &Autosave::failed);
-    autosaveOf(e).setFaults({20, false}); // a full disk
+    ClockedEditor e;
+    QSignalSpy failed(&e.autosave(), &Autosave::failed);
+    e.autosave().setFaults({20, false}); // a full disk
     typeInto(e, u"txtregh", u"1"_s);
-    QVERIFY(waitForWrite(e));
+    QVERIFY(writeAfterDelay(e));
     const QString notice = e.window.statusBar()->currentMessage();
     QVERIFY2(notice.startsWith(u"自动保存失败"_s), qPrintable(notice));
-    QVERIFY(!QFile::exists(recoveryFileOf(e)));
+    QVERIFY(!QFile::exists(e.recoveryFile()));
 
-    QTest::qWait(Autosave::kDelayMs + 300); // nothing is tried again while nothing changes
-    QCOMPARE(autosaveOf(e).writesDone(), 1);
+    e.clock->advance(10 * Autosave::kDelay); // nothing is tried again while nothing changes
+    QCOMPARE(e.autosave().writesStarted(), 1);
     typeInto(e, u"txtregh", u"2"_s); // editing goes on; the next change tries again
     QCOMPARE(e.record.value("txtregh"), u"30012"_s);
-    QVERIFY(waitForWrite(e));
+    QVERIFY(writeAfterDelay(e));
     QCOMPARE(failed.size(), 1);
     QVERIFY(e.prompts.shown.isEmpty()); // no message box
 
-    autosaveOf(e).setFaults({});
+    e.autosave().setFaults({});
     typeInto(e, u"txtregh", u"3"_s);
-    QVERIFY(waitForWrite(e));
+    QVERIFY(writeAfterDelay(e));
     QVERIFY(e.window.statusBar()->currentMessage().isEmpty());
-    QVERIFY(stateOf(*readRecovery(recoveryFileOf(e))) == stateOf(e.record));
+    QVERIFY(stateOf(*readRecovery(e.recoveryFile())) == stateOf(e.record));
 }
 
 void TestAutosave::theNextStartOffersTheUnsavedOptionsOrDropsThem()

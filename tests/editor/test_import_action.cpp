@@ -153,8 +153,9 @@ void TestImportAction::fetcherHandsItsTextToTheEditor()
     QCOMPARE(editor.record.value(u"cmbnf"), u"宋体"_s);
     QCOMPARE(editor.record.value(u"txtnol"), u"字体颜色#5577ff"_s);
 
-    FetcherSetup alone; // as sheetfetch makes it: nothing receives an import
+    FetcherSetup alone; // as sheetfetch makes it: no editor to import into
     alone.makeSource = loadNetworkSheetSource;
+    alone.standalone = true;
     FetcherWindow standalone(alone, m_prompts);
     standalone.show();
     QVERIFY(!standalone.findChild<QPushButton *>(u"cmdimport"_s)->isVisible());

@@ -58,7 +58,7 @@ private slots:
     void sizeThatIsNotANumberWritesNothing();
     void lookAtCode();
     void failuresAreToldAndTheWindowStaysUsable();
-    void toolButtonGoesByItsCaption();
+    void toolButtonShowsAndHidesTheToolWindow();
     void secondaryWindowsOpenOnce();
     void buttonsBringBackAWindowMinimisedOnItsOwn();
     void minimisingCarriesTheToolWindows();
@@ -152,7 +152,7 @@ void TestMainWindow::failuresAreToldAndTheWindowStaysUsable()
     QVERIFY(e.find(u"txtbgp")->isEnabled());
 }
 
-void TestMainWindow::toolButtonGoesByItsCaption()
+void TestMainWindow::toolButtonShowsAndHidesTheToolWindow()
 {
     Editor e;
     auto *button = e.find<QPushButton>(u"cmdtool");

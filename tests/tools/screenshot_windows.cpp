@@ -7,7 +7,7 @@
 #include "tools/fetcher_window.h"
 #include "tools/huepick_window.h"
 #include "service/sheet_text.h"
-#include "tools/sheetfetch_app.h"
+#include "sheetfetch/sheetfetch_app.h"
 #include "stylewright/network_module.h"
 #include "stylewright/tool_windows.h"
 #include "system/dbus_colour_portal.h"

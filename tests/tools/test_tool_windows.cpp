@@ -2,7 +2,7 @@
 #include "support/fakes.h"
 #include "tools/fetcher_window.h"
 #include "tools/huepick_window.h"
-#include "tools/sheetfetch_app.h"
+#include "sheetfetch/sheetfetch_app.h"
 #include "tools/tool_window.h"
 #include "stylewright/network_module.h"
 #include "stylewright/tool_windows.h"
@@ -74,7 +74,7 @@ void TestToolWindows::init()
     m_prompts = FakePrompts();
     m_desktop = FakeDesktop();
     m_windows = std::make_unique<SecondaryWindows>();
-    installToolWindows(*m_windows, m_dir->path(), m_prompts, m_desktop, loadNetworkSheetSource);
+    installToolWindows(*m_windows, m_dir->path(), m_prompts, m_desktop, loadNetworkSheetSource, [](const QString &) {});
 }
 
 void TestToolWindows::cleanup()
@@ -321,6 +321,7 @@ void TestToolWindows::sheetfetchEndsAndShowsAbout()
     auto window = createSheetfetchWindow(loadNetworkSheetSource, m_dir->path(), m_prompts, [&ended] { ++ended; });
     window->show();
     QCOMPARE(window->objectName(), u"frmmain"_s);
+    QVERIFY(!window->findChild<QPushButton *>(u"cmdimport"_s)->isVisible()); // no editor to import into
     auto *aboutLabel = window->findChild<QLabel *>(u"lbltxt"_s);
     QVERIFY(aboutLabel);
     QCOMPARE(aboutLabel->text(), u"关于"_s);

@@ -1,4 +1,4 @@
-#include "tools/sheetfetch_app.h"
+#include "sheetfetch/sheetfetch_app.h"
 
 #include "tools/fetcher_window.h"
 

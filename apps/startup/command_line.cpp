@@ -1,6 +1,7 @@
 #include "startup/command_line.h"
 
 #include "base/data_folder.h"
+#include "startup/qt_options.h"
 #include "startup/translations.h"
 
 #include <QCommandLineParser>
@@ -59,36 +60,6 @@ CommandLine mistake(const QString &what)
     return ending(kExitUsage);
 }
 
-// The arguments without the window options Qt's application object takes for itself (-platform,
-// -style, …), which it removes before the program reads the rest.
-QStringList withoutQtOptions(int argc, char *argv[])
-{
-    static const QStringList withValue{u"platform"_s,        u"platformpluginpath"_s, u"platformtheme"_s, u"plugin"_s,
-                                       u"qwindowgeometry"_s, u"qwindowicon"_s,        u"qwindowtitle"_s,  u"session"_s,
-                                       u"display"_s,         u"geometry"_s,           u"name"_s,          u"title"_s,
-                                       u"style"_s,           u"stylesheet"_s,         u"qmljsdebugger"_s};
-    static const QStringList alone{u"reverse"_s, u"widgetcount"_s, u"nograb"_s, u"dograb"_s, u"sync"_s};
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) {
-        const QString argument = QString::fromLocal8Bit(argv[i]);
-        QStringView name = argument;
-        if (i > 0 && name.startsWith(u'-')) {
-            name = name.sliced(name.startsWith(u"--") ? 2 : 1);
-            const qsizetype equals = name.indexOf(u'=');
-            if (equals >= 0 && withValue.contains(name.first(equals)))
-                continue;
-            if (withValue.contains(name)) {
-                ++i; // and its value
-                continue;
-            }
-            if (alone.contains(name))
-                continue;
-        }
-        arguments << argument;
-    }
-    return arguments;
-}
-
 } // namespace
 
 bool printAll(std::FILE *stream, const QByteArray &bytes)
@@ -110,7 +81,10 @@ bool needsWindow(int argc, char *argv[], Program program)
 {
     QCommandLineParser parser;
     describe(parser, program);
-    if (!parser.parse(withoutQtOptions(argc, argv)))
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (!parser.parse(withoutQtOptions(arguments)))
         return false; // told without a window, which may be impossible to open
     const bool printsOnly = parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")) ||
                             parser.isSet(QStringLiteral("version"));
@@ -125,7 +99,8 @@ CommandLine readCommandLine(Program program)
     QCoreApplication::setApplicationVersion(QStringLiteral(STYLEWRIGHT_VERSION));
     QCommandLineParser parser;
     describe(parser, program);
-    if (!parser.parse(QCoreApplication::arguments()))
+    // Without a window Qt's own options are still there; with one, those of other platforms are.
+    if (!parser.parse(withoutQtOptions(QCoreApplication::arguments())))
         return mistake(parser.errorText());
     if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")))
         return ending(printOrTell(parser.helpText().toUtf8()));

@@ -32,6 +32,7 @@ void addDataFolderLine(QWidget &toolWindow, const QString &folder)
 {
     auto *line = new QLabel(QStringLiteral("数据文件夹：") + QDir::toNativeSeparators(folder), &toolWindow);
     line->setObjectName(QStringLiteral("lbldatadir"));
+    line->setTextFormat(Qt::PlainText); // a folder name is never markup
     line->setWordWrap(true);
     line->setTextInteractionFlags(Qt::TextSelectableByMouse);
     line->setToolTip(QStringLiteral("设置、CSS代码和保存的空间CSS都在这个文件夹中"));

@@ -1,5 +1,7 @@
 #include "stylewright-preview/command_line.h"
 
+#include "startup/qt_options.h"
+
 #include <QCommandLineParser>
 #include <QRegularExpression>
 
@@ -23,7 +25,9 @@ Result<PreviewCommand> parseCommand(const QStringList &arguments)
     const QCommandLineOption size(QStringLiteral("size"), {}, QStringLiteral("WxH"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     parser.addOptions({settings, png, size, help});
-    if (!parser.parse(arguments))
+    // Qt's options and, after --webEngineArgs, the engine's are for the application object.
+    const qsizetype engine = arguments.indexOf(QStringLiteral("--webEngineArgs"));
+    if (!parser.parse(withoutQtOptions(engine > 0 ? arguments.first(engine) : arguments)))
         return usageFailure(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
         return usageFailure(QStringLiteral("多余的参数：") + parser.positionalArguments().join(u' '));

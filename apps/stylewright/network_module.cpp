@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QLibrary>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 namespace stylewright {
@@ -41,12 +42,16 @@ private:
     std::shared_ptr<int> m_fetch = std::make_shared<int>(0);
 };
 
-MakeSource resolveModule(const QStringList &folders, QString *why)
+using AskToRaise = int (*)(const QString &server);
+using ListenForRaise = QObject *(*)(const QString &server, QObject *parent, const std::function<void()> &raised,
+                                    QString *why);
+
+template <typename Function> Function resolveModule(const QStringList &folders, const char *symbol, QString *why)
 {
     for (const QString &folder : folders) {
         QLibrary module(QDir(folder).filePath(QStringLiteral("stylewright-network")));
-        if (auto make = reinterpret_cast<MakeSource>(module.resolve("stylewright_make_sheet_source")))
-            return make; // the module stays loaded for the rest of the run
+        if (auto function = reinterpret_cast<Function>(module.resolve(symbol)))
+            return function; // the module stays loaded for the rest of the run
         *why += module.errorString() + u'\n';
     }
     return nullptr;
@@ -54,19 +59,44 @@ MakeSource resolveModule(const QStringList &folders, QString *why)
 
 } // namespace
 
+QStringList networkModuleFolders(const QString &programFolder)
+{
+    const QDir programDir(programFolder);
+    return {programDir.path(), programDir.filePath(QStringLiteral(STYLEWRIGHT_MODULE_DIR))};
+}
+
 std::unique_ptr<SheetSource> loadNetworkSheetSource(const QString &prefix)
 {
-    const QDir programDir(QCoreApplication::applicationDirPath());
-    return loadNetworkSheetSourceFrom(prefix,
-                                      {programDir.path(), programDir.filePath(QStringLiteral(STYLEWRIGHT_MODULE_DIR))});
+    return loadNetworkSheetSourceFrom(prefix, networkModuleFolders(QCoreApplication::applicationDirPath()));
 }
 
 std::unique_ptr<SheetSource> loadNetworkSheetSourceFrom(const QString &prefix, const QStringList &folders)
 {
     QString why;
-    if (const MakeSource make = resolveModule(folders, &why))
+    if (const auto make = resolveModule<MakeSource>(folders, "stylewright_make_sheet_source", &why))
         return std::unique_ptr<SheetSource>(make(prefix));
     return std::make_unique<MissingNetwork>(why.trimmed());
+}
+
+std::optional<RaiseAnswer> askEditorToRaise(const QString &server, const QStringList &folders)
+{
+    QString why;
+    if (const auto ask = resolveModule<AskToRaise>(folders, "stylewright_ask_to_raise", &why))
+        return RaiseAnswer(ask(server));
+    qWarning("stylewright: no network module to reach the editor already running (%s)", qPrintable(why.trimmed()));
+    return std::nullopt;
+}
+
+QObject *listenForLaterStarts(const QString &server, QObject *parent, const std::function<void()> &raised,
+                              const QStringList &folders)
+{
+    QString why;
+    if (const auto listen = resolveModule<ListenForRaise>(folders, "stylewright_listen_for_raise", &why)) {
+        if (QObject *listener = listen(server, parent, raised, &why))
+            return listener;
+    }
+    qWarning("stylewright: later starts cannot reach this window (%s)", qPrintable(why.trimmed()));
+    return nullptr;
 }
 
 } // namespace stylewright

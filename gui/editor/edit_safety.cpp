@@ -124,13 +124,21 @@ void EditSafety::offerRecovery()
 
 void EditSafety::settingsSaved()
 {
-    m_autosave->discard();
+    if (m_autosaving)
+        m_autosave->discard();
 }
 
 void EditSafety::windowClosed()
 {
-    m_autosave->discard();
+    if (m_autosaving)
+        m_autosave->discard();
     m_autosave->waitForWrites();
+}
+
+void EditSafety::stopAutosave()
+{
+    m_autosaving = false;
+    disconnect(&m_options.changes(), nullptr, m_autosave, nullptr);
 }
 
 } // namespace stylewright

@@ -42,6 +42,10 @@ public:
     // setup.ini now holds the options, and a clean close loses nothing: the recovery file goes.
     void settingsSaved();
     void windowClosed();
+    // For an editor that does not hold its folder: nothing is autosaved, and the recovery file,
+    // which may be another editor's, is left alone.
+    void stopAutosave();
+    bool isAutosaving() const { return m_autosaving; }
 
 private:
     void addWindowKeys(QWidget *window);
@@ -56,6 +60,7 @@ private:
     EditHistory *m_history;
     ChangeMarks *m_marks;
     Autosave *m_autosave;
+    bool m_autosaving = true;
 };
 
 inline const QString kResetAllQuestion = QStringLiteral("确定要把所有选项恢复为默认值吗？（可以用“撤销”找回）");

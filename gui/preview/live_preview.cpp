@@ -27,15 +27,16 @@ bool previewProgramPresent(const QString &path)
 
 LivePreview::LivePreview(const OptionSet &options, Prompts &prompts, const QString &program, QWidget *mainWindow)
     : QObject(mainWindow), m_options(options), m_prompts(prompts), m_program(program),
-      m_process(new PreviewProcess(program, this))
+      m_process(new PreviewProcess(program, this)), m_settle(new QTimer(this))
 {
-    m_settle.setSingleShot(true);
-    m_settle.setInterval(kSettleTime);
-    connect(&m_settle, &QTimer::timeout, this, &LivePreview::sendSheet);
+    m_settle->setObjectName(QStringLiteral("settle"));
+    m_settle->setSingleShot(true);
+    m_settle->setInterval(kSettleTime);
+    connect(m_settle, &QTimer::timeout, this, &LivePreview::sendSheet);
     // The interval is not restarted by later changes, so steady typing still shows every 20 ms.
     connect(&m_options.changes(), &OptionChanges::changed, this, [this] {
-        if (isRunning() && !m_settle.isActive())
-            m_settle.start();
+        if (isRunning() && !m_settle->isActive())
+            m_settle->start();
     });
     connect(m_process, &PreviewProcess::ready, this, &LivePreview::ready);
     connect(m_process, &PreviewProcess::applied, this, &LivePreview::applied);
@@ -74,7 +75,7 @@ void LivePreview::open()
 
 void LivePreview::sendSheet()
 {
-    m_settle.stop();
+    m_settle->stop();
     m_process->send(SheetMessage{++m_sequence, sheetFor(m_options)});
 }
 

@@ -57,7 +57,7 @@ private:
     Prompts &m_prompts;
     QString m_program;
     PreviewProcess *m_process;
-    QTimer m_settle;
+    QTimer *m_settle; // "settle": runs from the first change of a burst until its sheet goes
     quint64 m_sequence = 0;
     bool m_minimised = false; // as the preview was last told
 };

@@ -57,6 +57,8 @@ private slots:
     void sizeThatIsNotANumber();
     void notSettings_data();
     void notSettings();
+    void qtOptionsAreAcceptedAndIgnored_data();
+    void qtOptionsAreAcceptedAndIgnored();
 
 private:
     // Runs a program with no display, the user's data folder inside the test's folder.
@@ -106,9 +108,10 @@ void TestCommandLine::versionAndHelpNeedNoDisplay()
 
 void TestCommandLine::wrongCommandLine()
 {
-    for (const QStringList &arguments : {QStringList{u"--css"_s, u"a"_s, u"b"_s}, QStringList{u"--bogus"_s, u"--css"_s},
-                                         QStringList{u"--css"_s, u"--data-dir"_s}, QStringList{u"--bogus"_s},
-                                         QStringList{u"extra"_s}, QStringList{u"--data-dir"_s}}) {
+    for (const QStringList &arguments :
+         {QStringList{u"--css"_s, u"a"_s, u"b"_s}, QStringList{u"--bogus"_s, u"--css"_s},
+          QStringList{u"--css"_s, u"--data-dir"_s}, QStringList{u"--bogus"_s}, QStringList{u"extra"_s},
+          QStringList{u"--data-dir"_s}, QStringList{u"-platformx"_s, u"--css"_s}}) {
         const Run wrong = css(arguments);
         QCOMPARE(wrong.status, 64); // told without trying to open a window there is no display for
         QVERIFY(wrong.out.isEmpty());
@@ -246,6 +249,53 @@ void TestCommandLine::notSettings()
     QCOMPARE(printed.status, status);
     QVERIFY(printed.out.isEmpty());
     QVERIFY2(printed.err.contains(said), qPrintable(printed.err));
+}
+
+void TestCommandLine::qtOptionsAreAcceptedAndIgnored_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("plainArguments"); // the same run without Qt's options
+
+    const QString ini = m_dir.filePath(u"qt/setup.ini"_s);
+    saveWithBackground(ini, u"#445566"_s);
+    const QString folder = m_dir.filePath(u"qt"_s);
+    const QString editor = QStringLiteral(STYLEWRIGHT_PROGRAM);
+    const QString fetcher = QStringLiteral(SHEETFETCH_PROGRAM);
+    const QStringList css{u"--css"_s, ini};
+    QTest::newRow("platform before --css") << editor << QStringList{u"-platform"_s, u"offscreen"_s} + css << css;
+    QTest::newRow("style after the file") << editor << css + QStringList{u"-style"_s, u"fusion"_s} << css;
+    QTest::newRow("style with =") << editor << QStringList{u"-style=fusion"_s} + css << css;
+    QTest::newRow("two dashes") << editor << QStringList{u"--platform"_s, u"offscreen"_s} + css << css;
+    QTest::newRow("geometry, display, reverse")
+        << editor << QStringList{u"-qwindowgeometry"_s, u"100x100+0+0"_s, u"-reverse"_s, u"-display"_s, u":99"_s} + css
+        << css;
+    // The value of a window option is no settings file: the data folder's setup.ini is read.
+    QTest::newRow("style value is not the file")
+        << editor << QStringList{u"--css"_s, u"--data-dir"_s, folder, u"-style"_s, u"fusion"_s}
+        << QStringList{u"--css"_s, u"--data-dir"_s, folder};
+    QTest::newRow("editor help") << editor << QStringList{u"-platform"_s, u"offscreen"_s, u"--help"_s}
+                                 << QStringList{u"--help"_s};
+    QTest::newRow("editor version") << editor << QStringList{u"--version"_s, u"-style"_s, u"fusion"_s}
+                                    << QStringList{u"--version"_s};
+    QTest::newRow("fetcher version") << fetcher << QStringList{u"-platform"_s, u"offscreen"_s, u"--version"_s}
+                                     << QStringList{u"--version"_s};
+    QTest::newRow("fetcher help") << fetcher << QStringList{u"--help"_s, u"-display"_s, u":1"_s}
+                                  << QStringList{u"--help"_s};
+}
+
+void TestCommandLine::qtOptionsAreAcceptedAndIgnored()
+{
+    QFETCH(QString, program);
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, plainArguments);
+    const Run plain = run(program, plainArguments);
+    QCOMPARE(plain.status, 0);
+    const Run withQt = run(program, arguments);
+    QVERIFY2(withQt.err.isEmpty(), qPrintable(withQt.err));
+    QCOMPARE(withQt.status, 0);
+    QCOMPARE(withQt.out, plain.out);
+    QVERIFY(!plain.out.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QTabBar>
@@ -81,9 +82,12 @@ private slots:
     void readingSettingsIsOneStepAndUndoBringsBackTheEdits();
     void resetsAreOneStepEach();
     void colourStepsPutThePaintBack();
+    void choosingTheColourAlreadyThereIsAStep();
     void aMirroredWidthIsOneStep();
     void keysUndoTheRecordInAFieldAndElsewhere();
     void menusAreChineseWithTheUsualEditActions();
+    void aRightClickOnATabActsOnThatTab_data();
+    void aRightClickOnATabActsOnThatTab();
     void marksFollowLazilyBuiltTabsAndLoading();
     void otherCodeMakesOneStepOfAWholeOperation();
 };
@@ -286,6 +290,31 @@ void TestEditHistory::colourStepsPutThePaintBack()
     QCOMPARE(background(field), QColor(0x12, 0x34, 0x56));
 }
 
+void TestEditHistory::choosingTheColourAlreadyThereIsAStep()
+{
+    Editor e;
+    e.showTabOf(u"txtnol");
+    auto *field = e.find<QLineEdit>(u"txtnol");
+    const QColor built = background(field);
+    e.record.setValue("txtnol", u"字体颜色#123456"_s);
+    settle();
+    const int steps = e.window.history().stack().count();
+    // The first press of the double click pastes the same text: no change, no step.
+    QGuiApplication::clipboard()->setText(u"字体颜色#123456"_s);
+    e.colours.answers = {QColor(0x12, 0x34, 0x56)};
+    QTest::mouseDClick(field, Qt::LeftButton);
+    settle();
+    QCOMPARE(e.record.value("txtnol"), u"字体颜色#123456"_s);
+    QCOMPARE(background(field), QColor(0x12, 0x34, 0x56));
+    QCOMPARE(e.window.history().stack().count(), steps + 1); // the paint alone is a step
+
+    undo(e); // takes the paint away, and only the paint
+    QCOMPARE(background(field), built);
+    QCOMPARE(e.record.value("txtnol"), u"字体颜色#123456"_s);
+    redo(e);
+    QCOMPARE(background(field), QColor(0x12, 0x34, 0x56));
+}
+
 void TestEditHistory::aMirroredWidthIsOneStep()
 {
     Editor e;
@@ -388,6 +417,35 @@ void TestEditHistory::menusAreChineseWithTheUsualEditActions()
     delete menu;
     QCOMPARE(e.record.value("txtbgc"), u"背景颜色#000000"_s);
     QCOMPARE(e.find<QTabWidget>(u"SSTab1")->tabBar()->contextMenuPolicy(), Qt::CustomContextMenu);
+}
+
+void TestEditHistory::aRightClickOnATabActsOnThatTab_data()
+{
+    QTest::addColumn<int>("clicked");
+    QTest::addColumn<int>("shown");
+    QTest::addColumn<int>("named");
+    QTest::newRow("first tab, another shown") << 0 << 3 << 0;
+    QTest::newRow("last tab, first shown") << kTabCount - 1 << 0 << kTabCount - 1;
+    QTest::newRow("the tab shown") << 3 << 3 << 3;
+}
+
+void TestEditHistory::aRightClickOnATabActsOnThatTab()
+{
+    QFETCH(int, clicked);
+    QFETCH(int, shown);
+    QFETCH(int, named);
+    Editor e;
+    e.showTab(shown);
+    auto *tabs = e.find<QTabWidget>(u"SSTab1");
+    QTabBar *bar = tabs->tabBar();
+    const QPoint at = bar->tabRect(clicked).center();
+    QCOMPARE(bar->tabAt(at), clicked);
+    QContextMenuEvent click(QContextMenuEvent::Mouse, at, bar->mapToGlobal(at));
+    QApplication::sendEvent(bar, &click);
+    QMenu *menu = nullptr;
+    QTRY_VERIFY((menu = bar->findChild<QMenu *>(u"tabMenu"_s)) && menu->isVisible());
+    QVERIFY(actionNamed(menu, u"“%1”恢复默认值"_s.arg(tabs->tabText(named))));
+    menu->close();
 }
 
 void TestEditHistory::marksFollowLazilyBuiltTabsAndLoading()

@@ -66,6 +66,8 @@ private slots:
     void labelsOnTheirTab();
     void editsReachTheRecord_data();
     void editsReachTheRecord();
+    void enterKeepsTheChoiceList_data();
+    void enterKeepsTheChoiceList();
     void recordChangesShowInWidgets();
     void greyedCheckBox();
     void saveChangeLoadRestoresEveryWidget();
@@ -202,6 +204,37 @@ void TestOptionForm::editsReachTheRecord()
     QCOMPARE(e.window.options().value(id), value);
     QCOMPARE(e.window.options().isEnabled(follower), followerEnabled);
     QCOMPARE(e.find(follower)->isEnabled(), followerEnabled);
+}
+
+void TestOptionForm::enterKeepsTheChoiceList_data()
+{
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("text of no item") << u"cmblan"_s << u"四栏"_s;
+    QTest::newRow("a position in pixels") << u"cmbmrlp(0)"_s << u"20px 30px"_s;
+    QTest::newRow("an item itself") << u"cmbmrlp(0)"_s << u"top left"_s;
+    QTest::newRow("a font the list lacks") << u"cmbnf"_s << u"微软雅黑"_s;
+}
+
+void TestOptionForm::enterKeepsTheChoiceList()
+{
+    QFETCH(QString, id);
+    QFETCH(QString, typed);
+    Editor e;
+    auto *combo = e.find<QComboBox>(id);
+    QVERIFY(combo->isEnabled());
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i)
+        items << combo->itemText(i);
+    typeInto(e, id, typed);
+    QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+    QTest::keyClick(combo->lineEdit(), Qt::Key_Enter, Qt::KeypadModifier);
+    QStringList after;
+    for (int i = 0; i < combo->count(); ++i)
+        after << combo->itemText(i);
+    QCOMPARE(after, items); // the list is the catalogue's, whatever is typed
+    QCOMPARE(e.window.options().value(id), typed);
+    QCOMPARE(combo->currentText(), typed);
 }
 
 void TestOptionForm::recordChangesShowInWidgets()

@@ -80,6 +80,7 @@ private slots:
     void buttonShowsOnlyWhenTheProgramIsThere();
     void firstPressStartsTheProgramWithTheWholeSheet();
     void changesAreGatheredIntoOneSheet();
+    void steadyChangesStillReachThePreview();
     void previewFollowsTheMainWindow();
     void aRefusedCloseKeepsThePreview();
     void crashOffersARestart_data();
@@ -200,6 +201,32 @@ void TestLivePreview::changesAreGatheredIntoOneSheet()
     QTRY_COMPARE_WITH_TIMEOUT(run.sheets().size(), 3, kWaitMs);
     QCOMPARE(run.sheets().last().sequence, 3u);
     QVERIFY(run.sheets().last().sheet[int(Area::Header)].css.contains(QStringLiteral("height:250px")));
+}
+
+void TestLivePreview::steadyChangesStillReachThePreview()
+{
+    Editor e;
+    installLivePreview(e.window, e.prompts, QStringLiteral(FAKE_PREVIEW));
+    const FakeRun run = fake();
+    QTest::mouseClick(button(e), Qt::LeftButton);
+    QSignalSpy applied(preview(e), &LivePreview::applied);
+    QTRY_VERIFY_WITH_TIMEOUT(!applied.isEmpty(), kWaitMs);
+    auto *settle = preview(e)->findChild<QTimer *>(QStringLiteral("settle"));
+    QVERIFY(settle);
+
+    // A change starts the wait for the sheet; the changes that follow while it runs never put
+    // it off, so someone typing faster than it still sees the page follow.
+    e.record.setValue("txtmkjj", QStringLiteral("11"));
+    QVERIFY(settle->isActive());
+    const int first = settle->remainingTime();
+    while (settle->remainingTime() > first - 5)
+        continue; // a few milliseconds pass, and no event is handled
+    for (int size = 12; size < 20; ++size)
+        e.record.setValue("txtmkjj", QString::number(size));
+    QVERIFY2(settle->remainingTime() <= first - 4, qPrintable(QString::number(settle->remainingTime())));
+    QTRY_VERIFY_WITH_TIMEOUT(applied.last().at(0).toULongLong() == 2, kWaitMs);
+    QTRY_COMPARE_WITH_TIMEOUT(run.sheets().size(), 2, kWaitMs);
+    QVERIFY(sameSheet(run.sheets().last().sheet, sheetFor(e.record))); // with the last change
 }
 
 void TestLivePreview::previewFollowsTheMainWindow()

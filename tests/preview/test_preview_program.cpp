@@ -68,8 +68,11 @@ void TestPreviewProgram::pictureShowsTheChosenBodyColour()
                                                 {QStringLiteral("txtdhunz"), QStringLiteral("14px")}})));
     const QString picture = m_dir.filePath(QStringLiteral("look.png"));
     QProcess process; // the server answers in this process's event loop while the program runs
-    process.start(QStringLiteral(PREVIEW_PROGRAM), {QStringLiteral("--settings"), settings, QStringLiteral("--png"),
-                                                    picture, QStringLiteral("--size"), QStringLiteral("1200x700")});
+    // Qt's own options are the application object's, their values no arguments of the program's.
+    process.start(QStringLiteral(PREVIEW_PROGRAM),
+                  {QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("--settings"), settings,
+                   QStringLiteral("--png"), picture, QStringLiteral("--size"), QStringLiteral("1200x700"),
+                   QStringLiteral("-style"), QStringLiteral("fusion")});
     QTRY_VERIFY_WITH_TIMEOUT(process.state() == QProcess::NotRunning, 120000);
     QCOMPARE(process.exitStatus(), QProcess::NormalExit);
     QCOMPARE(process.exitCode(), 0);
@@ -120,6 +123,14 @@ void TestPreviewProgram::badInputIsRefusedBeforeTheEngineStarts_data()
     QTest::newRow("stray argument") << QStringList{from, settings, png, out, QStringLiteral("extra")}
                                     << QStringLiteral("extra");
     QTest::newRow("unknown option") << QStringList{QStringLiteral("--reload")} << QStringLiteral("reload");
+    QTest::newRow("stray argument after a Qt option") << QStringList{from,
+                                                                     settings,
+                                                                     png,
+                                                                     out,
+                                                                     QStringLiteral("-style"),
+                                                                     QStringLiteral("fusion"),
+                                                                     QStringLiteral("extra")}
+                                                      << QStringLiteral("多余的参数：extra\n");
 }
 
 void TestPreviewProgram::badInputIsRefusedBeforeTheEngineStarts()
@@ -136,10 +147,15 @@ void TestPreviewProgram::badInputIsRefusedBeforeTheEngineStarts()
 void TestPreviewProgram::helpIsAnswered()
 {
     QProcess process;
-    process.start(QStringLiteral(PREVIEW_PROGRAM), {QStringLiteral("--help")});
-    QVERIFY(process.waitForFinished(30000));
-    QCOMPARE(process.exitCode(), 0);
-    QVERIFY(QString::fromUtf8(process.readAllStandardOutput()).contains(QStringLiteral("--settings")));
+    for (const QStringList &arguments :
+         {QStringList{QStringLiteral("--help")},
+          QStringList{QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("--help"),
+                      QStringLiteral("-reverse"), QStringLiteral("--webEngineArgs"), QStringLiteral("--no-sandbox")}}) {
+        process.start(QStringLiteral(PREVIEW_PROGRAM), arguments);
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.exitCode(), 0);
+        QVERIFY(QString::fromUtf8(process.readAllStandardOutput()).contains(QStringLiteral("--settings")));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestPreviewProgram)

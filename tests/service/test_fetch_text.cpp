@@ -100,6 +100,8 @@ void TestFetchText::saveNames_data()
     QTest::newRow("separator") << u"http://s.moyan.test/a/b"_s << u"<refused>"_s;
     QTest::newRow("backslash") << u"http://s.moyan.test/a\\b"_s << u"<refused>"_s;
     QTest::newRow("control") << u"http://s.moyan.test/a\nb"_s << u"<refused>"_s;
+    QTest::newRow("delete") << u"http://s.moyan.test/a\u007Fb"_s << u"<refused>"_s;
+    QTest::newRow("delete at the end") << u"http://s.moyan.test/ab\u007F"_s << u"<refused>"_s;
     QTest::newRow("question mark") << u"http://s.moyan.test/a?b"_s << u"<refused>"_s;
     QTest::newRow("trailing dot") << u"http://s.moyan.test/ab."_s << u"<refused>"_s;
     QTest::newRow("device") << u"http://s.moyan.test/NUL.x"_s << u"<refused>"_s;
@@ -139,6 +141,12 @@ void TestFetchText::pageDecoding_data()
         << (pastTheEdge + "<meta charset=utf-8>" + encodeGbk(chinese)) << QByteArray()
         << QString::fromLatin1(pastTheEdge) + u"<meta charset=utf-8>" + chinese;
     QTest::newRow("header gb2312") << encodeGbk(chinese) << QByteArray("text/html;charset=gb2312") << chinese;
+    QTest::newRow("header Charset") << chinese.toUtf8() << QByteArray("text/html; Charset=utf-8") << chinese;
+    QTest::newRow("header CHARSET") << chinese.toUtf8() << QByteArray("TEXT/HTML; CHARSET=UTF-8") << chinese;
+    QTest::newRow("meta CHARSET") << (QByteArray("<META CHARSET=\"UTF-8\">") + chinese.toUtf8()) << QByteArray()
+                                  << u"<META CHARSET=\"UTF-8\">"_s + chinese;
+    QTest::newRow("header GB2312 in capitals")
+        << encodeGbk(chinese) << QByteArray("text/html; Charset=GB2312") << chinese;
     QTest::newRow("unknown charset") << encodeGbk(chinese) << QByteArray("text/html; charset=nonsense") << chinese;
 }
 

@@ -1,12 +1,18 @@
-// The real message boxes: a long path in a message wraps inside the box instead of widening it.
+// The real message boxes: a long path in a message wraps inside the box instead of widening it,
+// and text from a field or a file shows as the characters it is.
 
+#include "editor/editor_actions.h"
+#include "support/fakes.h"
+#include "support/helpers.h"
 #include "system/message_text.h"
 #include "system/qt_platform.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -34,6 +40,15 @@ std::pair<int, QString> shownBox(const QString &text)
     return {width, shown};
 }
 
+// Records every address something asks the desktop to open.
+class AddressRecorder : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl &address) { opened.append(address); }
+};
+
 } // namespace
 
 class TestMessageBoxes : public QObject {
@@ -42,6 +57,8 @@ private slots:
     void breakOpportunitiesAfterSeparators_data();
     void breakOpportunitiesAfterSeparators();
     void longPathWrapsInsideTheBox();
+    void fieldTextIsNeverMarkup_data();
+    void fieldTextIsNeverMarkup();
 };
 
 void TestMessageBoxes::breakOpportunitiesAfterSeparators_data()
@@ -83,6 +100,57 @@ void TestMessageBoxes::longPathWrapsInsideTheBox()
     QVERIFY2(width > 0 && width < pathWidth / 2,
              qPrintable(u"box "_s + QString::number(width) + u" pixels wide for a " + QString::number(pathWidth) +
                         u"-pixel path"));
+}
+
+void TestMessageBoxes::fieldTextIsNeverMarkup_data()
+{
+    QTest::addColumn<bool>("question");
+    QTest::newRow("message") << false;
+    QTest::newRow("question") << true;
+}
+
+void TestMessageBoxes::fieldTextIsNeverMarkup()
+{
+    QFETCH(bool, question);
+    const QString hostile = u"<a href=http:&#47;&#47;x>y</a>"_s;
+    AddressRecorder recorder;
+    for (const char *scheme : {"http", "https", "file"})
+        QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &recorder, "open");
+
+    QString shown;
+    bool plain = false, linksOpen = true, seen = false;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        seen = true;
+        plain = box->textFormat() == Qt::PlainText;
+        for (const QLabel *label : box->findChildren<QLabel *>()) {
+            if (label->text().contains(u"href")) {
+                shown = label->text();
+                plain = plain && label->textFormat() == Qt::PlainText;
+                linksOpen = label->openExternalLinks();
+            }
+        }
+        box->reject();
+    });
+    if (question) {
+        QtPrompts().askYesNo(u"请确认"_s, hostile);
+    } else {
+        // A size that is not a number: the generator's message repeats what the field holds.
+        QTemporaryDir folder;
+        testing::FakeDesktop desktop;
+        QtPrompts prompts;
+        runAreaButton(Area::Navigation, testing::optionsWith({{u"txtdhunz"_s, hostile}}), folder.path(), prompts,
+                      desktop);
+    }
+    for (const char *scheme : {"http", "https", "file"})
+        QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+    QVERIFY(seen);
+    QVERIFY(plain);
+    QVERIFY(!linksOpen);
+    QVERIFY2(QString(shown).remove(QChar(0x200B)).contains(hostile), qPrintable(shown)); // shown as typed
+    QVERIFY(recorder.opened.isEmpty());
 }
 
 QTEST_MAIN(TestMessageBoxes)

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDBusMessage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -62,6 +63,7 @@ private slots:
     void noPortalAtAll();
     void silentPortalTimesOut();
     void stoppingOrClosingClosesTheRequest();
+    void aResponseForAnotherRequestIsNotTaken();
     void emptyGrabHandsOverToTheDesktop();
     void screenReadability_data();
     void screenReadability();
@@ -309,6 +311,30 @@ void TestColourPortal::stoppingOrClosingClosesTheRequest()
     m_window->close();
     QVERIFY(!m_window->isPicking());
     QTRY_COMPARE(m_portal->closed, m_portal->handles);
+}
+
+void TestColourPortal::aResponseForAnotherRequestIsNotTaken()
+{
+    m_portal->setAnswer(PortalAnswer::AcceptOnly);
+    m_portal->setColour(1, 0, 0);
+    toggle()->click();
+    QTRY_COMPARE(m_portal->handles.size(), 1);
+
+    // A Response that reaches the picker for another request, as one queued for an earlier pick
+    // still arrives after a new one has begun: same shape, another object.
+    for (const QString &path :
+         {QString(m_portal->handles[0] + u"0"), u"/org/freedesktop/portal/desktop/request/other/1"_s}) {
+        QDBusMessage other = QDBusMessage::createSignal(path, u"org.freedesktop.portal.Request"_s, u"Response"_s);
+        other << 0u << QVariantMap{{u"color"_s, QVariant::fromValue(PortalColour{0, 1, 0})}};
+        QVERIFY(QMetaObject::invokeMethod(m_dbus, "onResponse", Q_ARG(QDBusMessage, other)));
+    }
+    QVERIFY(m_window->isPicking());
+    QCOMPARE(text()->text(), kKeptText);
+    QVERIFY(m_prompts.shown.isEmpty());
+
+    m_portal->respondLate(0); // its own
+    QTRY_COMPARE(text()->text(), u"#FF0000"_s);
+    QVERIFY(m_prompts.shown.isEmpty());
 }
 
 void TestColourPortal::emptyGrabHandsOverToTheDesktop()

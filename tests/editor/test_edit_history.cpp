@@ -435,7 +435,7 @@ void TestEditHistory::aRightClickOnATabActsOnThatTab()
     QFETCH(int, shown);
     QFETCH(int, named);
     Editor e;
-    e.showTab(shown);
+    e.showTab(Area(shown));
     auto *tabs = e.find<QTabWidget>(u"SSTab1");
     QTabBar *bar = tabs->tabBar();
     const QPoint at = bar->tabRect(clicked).center();

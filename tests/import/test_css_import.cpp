@@ -1,5 +1,5 @@
-#include "generators/css_import.h"
 #include "generators/generators.h"
+#include "import/css_import.h"
 #include "options/catalogue.h"
 #include "options/choices.h"
 #include "options/option_set.h"

@@ -1,4 +1,4 @@
-#include "generators/area_choices.h"
+#include "import/area_choices.h"
 
 #include "options/choices.h"
 

@@ -1,4 +1,4 @@
-#include "generators/block_form.h"
+#include "import/block_form.h"
 
 #include "generators/generators.h"
 #include "options/option_set.h"

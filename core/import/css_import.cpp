@@ -1,8 +1,8 @@
-#include "generators/css_import.h"
+#include "import/css_import.h"
 
-#include "generators/block_reading.h"
 #include "generators/css_text.h"
 #include "generators/generators.h"
+#include "import/block_reading.h"
 #include "options/choices.h"
 #include "options/option_set.h"
 

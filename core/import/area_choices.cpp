@@ -1,28 +1,13 @@
 #include "import/area_choices.h"
 
-#include "options/choices.h"
-
-#include <algorithm>
-#include <span>
+#include "generators/written_parts.h"
 
 namespace stylewright {
 namespace {
 
-using enum Option;
-
 constexpr char16_t kFirstProbeChar = 0xE000; // private use: no sheet or option text needs these
 constexpr qint64 kFirstProbeNumber = 700000000;
 constexpr int kNumberStep = 1000; // room for every addend between two options' numbers
-
-// The sizes the generators add to; they must stay numbers while probing.
-constexpr Option kComputedSizes[] = {NameFontSize, IntroFontSize, NavigationFontSize, CommentFontSize, ExtrasFontSize};
-// Choice fields whose text selects rules rather than going into them.
-constexpr Option kShapingChoices[] = {NameEffect, IntroEffect, ArticleTextEffect, ColumnLayout, PlayerStyle};
-
-template <std::size_t N> bool contains(const Option (&list)[N], Option option)
-{
-    return std::find(std::begin(list), std::end(list), option) != std::end(list);
-}
 
 QString probeCharText(Option option)
 {
@@ -34,90 +19,54 @@ Choice both(Option option, const QString &value)
     return {{{option, value}}, {{option, value}}};
 }
 
-Dimension checkBox(Option box)
+// The ways a switch is tried, and what the import sets for each.
+Dimension dimensionOf(const Switch &s)
 {
-    return {both(box, QStringLiteral("0")), both(box, QStringLiteral("1"))};
-}
-
-// Every name of a list; with orNone, also a text that names nothing (the rule is then left out).
-Dimension named(Option option, std::span<const QStringView> names, bool orNone = false)
-{
+    // A text form's own text is read from the rules, so the import sets nothing for it.
+    const Choice ownText{{{s.option, probeCharText(s.option)}}, {}};
     Dimension dimension;
-    for (QStringView name : names)
-        dimension.append(both(option, name.toString()));
-    if (orNone)
-        dimension.append(both(option, QString()));
+    switch (s.kind) {
+    case SwitchKind::Checked:
+        return {both(s.option, QStringLiteral("0")), both(s.option, QStringLiteral("1"))};
+    case SwitchKind::Named:
+        for (QStringView name : s.names)
+            dimension.append(both(s.option, name.toString()));
+        if (s.otherTextActsAs.isEmpty()) // a text that names nothing leaves the rule out
+            dimension.append(both(s.option, QString()));
+        return dimension;
+    case SwitchKind::Prefixed:
+        return {ownText, {{{s.option, s.prefix + probeCharText(s.option)}}, {}}};
+    case SwitchKind::NamedOrText:
+        dimension.append(ownText);
+        for (QStringView name : s.names)
+            dimension.append(both(s.option, name.toString()));
+        return dimension;
+    }
     return dimension;
-}
-
-// A cursor starting with "http" is written as an address.
-Dimension cursorForm()
-{
-    return {{{{Cursor, probeCharText(Cursor)}}, {}}, {{{Cursor, u"http" + probeCharText(Cursor)}}, {}}};
-}
-
-Dimension petForm()
-{
-    return {{{{PetSize, probeCharText(PetSize)}}, {}},
-            both(PetSize, kHiddenPet.toString()),
-            both(PetSize, kDefaultPetSize.toString())};
 }
 
 } // namespace
 
 QList<ChoiceGroup> choiceGroups(Area area)
 {
-    switch (area) {
-    case Area::Background:
-        return {{checkBox(PagePictureOn), checkBox(CursorOn), cursorForm(), checkBox(PageBackgroundFixed)},
-                {checkBox(BodyWidthOn)},
-                {checkBox(MainTransparencyOn), checkBox(MainPictureOn), checkBox(MainScrollOn)},
-                {named(ColumnLayout, kColumnLayoutNames)}};
-    case Area::Header:
-        return {{checkBox(HeaderMiddlePictureOn)},
-                {checkBox(HeaderLeftPictureOn)},
-                {checkBox(HeaderRightPictureOn)},
-                {named(NameEffect, kEffectNames, true), checkBox(NamePictureOn)},
-                {named(IntroEffect, kEffectNames, true), checkBox(IntroPictureOn)}};
-    case Area::Navigation:
-        return {{checkBox(NavigationVertical), checkBox(NavigationPicturesOn)}, {checkBox(NavigationHideDividers)}};
-    case Area::Modules:
-        return {{checkBox(MainTransparencyOn), checkBox(ModulePictureOn)}, {checkBox(ModuleBorderPicturesOn)}};
-    case Area::Articles:
-        return {{checkBox(ArticleScrollOn)},
-                {checkBox(ArticleTitlePictureOn)},
-                {named(ArticleTextEffect, kEffectNames, true), checkBox(ArticleTextPictureOn)},
-                {checkBox(ArticleDividerPictureOn)}};
-    case Area::Categories:
-        return {{checkBox(CategoryScrollOn)}, {checkBox(CategoryPictureOn)}, {checkBox(CategoryDividerPictureOn)}};
-    case Area::Profile:
-        return {{checkBox(ProfilePictureOn)}};
-    case Area::Album:
-        return {{checkBox(AlbumBarPictureOn)}};
-    case Area::Links:
-        return {{checkBox(LinksScrollOn)},
-                {checkBox(LinksPictureOn)},
-                {checkBox(LinksDividerPictureOn)},
-                {checkBox(FriendsDividerPictureOn)}};
-    case Area::Comments:
-        return {{checkBox(CommentBoxPictureOn)}, {checkBox(CommentDividerPictureOn)}};
-    case Area::Extras:
-        return {{checkBox(ExtrasDividerPictureOn)},
-                {named(PlayerStyle, kPlayerStyleNames)},
-                {checkBox(PictureFilterOn)},
-                {checkBox(SearchPictureOn)},
-                {petForm()}};
+    QList<ChoiceGroup> groups;
+    for (const QList<Switch> &switches : switchGroups(area)) {
+        ChoiceGroup group;
+        for (const Switch &s : switches)
+            group.append(dimensionOf(s));
+        groups.append(group);
     }
-    return {};
+    return groups;
 }
 
 std::optional<QString> probeText(Option option)
 {
-    if (optionDef(option).kind == OptionKind::Check || contains(kShapingChoices, option))
+    const WrittenPart part = writtenPart(option);
+    if (!part.written)
         return std::nullopt;
-    if (contains(kComputedSizes, option))
+    if (!addendsOf(option).isEmpty())
         return QString::number(kFirstProbeNumber + qint64(rowOf(option)) * kNumberStep);
-    return cutLabel(option) + probeCharText(option);
+    return part.label + probeCharText(option);
 }
 
 std::optional<Option> probedOption(QChar c)
@@ -135,21 +84,9 @@ std::optional<ProbedNumber> probedNumber(QStringView digits)
     if (!ok || digits.front() == u'0' || offset < 0 || offset >= qint64(kOptionCount) * kNumberStep)
         return std::nullopt;
     const Option option = optionAt(int(offset / kNumberStep));
-    if (!contains(kComputedSizes, option))
+    if (addendsOf(option).isEmpty())
         return std::nullopt;
     return ProbedNumber{option, int(offset % kNumberStep)};
-}
-
-int writtenTail(Option option)
-{
-    if (option == PictureFilter)
-        return 1;
-    return optionDef(option).kind == OptionKind::Colour ? 6 : 0;
-}
-
-QStringView cutLabel(Option option)
-{
-    return option == MainAlignment ? kMainAlignmentLabel : QStringView();
 }
 
 } // namespace stylewright

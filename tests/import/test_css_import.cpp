@@ -1,4 +1,5 @@
 #include "generators/generators.h"
+#include "generators/written_parts.h"
 #include "import/css_import.h"
 #include "options/catalogue.h"
 #include "options/choices.h"
@@ -56,8 +57,12 @@ const QStringList kPlainTexts{u"http://photo.example/p/a.jpg"_s,
                               u"q\"r"_s,
                               u"a b.png"_s,
                               u"x);y"_s};
-const QList<Option> kSums{Option::NameFontSize, Option::IntroFontSize, Option::NavigationFontSize,
-                          Option::CommentFontSize, Option::ExtrasFontSize};
+
+// The sizes the generators add to stay numbers, or most blocks would be left out.
+bool isSummed(Option option)
+{
+    return !addendsOf(option).isEmpty();
+}
 
 QString pick(QRandomGenerator &random, const QStringList &pool)
 {
@@ -77,7 +82,7 @@ OptionSet randomOptions(QRandomGenerator &random, bool plain)
         QString value;
         if (def.kind == OptionKind::Check)
             value = QString::number(random.bounded(3));
-        else if (kSums.contains(def.option))
+        else if (isSummed(def.option))
             value = pick(random, kNumbers);
         else if (def.kind == OptionKind::Choice && random.bounded(10) < 7)
             value = pick(random, items);
@@ -267,7 +272,7 @@ void TestCssImport::trickyValues_data()
                                          << int(Area::Modules);
     Settings empty;
     for (const OptionDef &def : options()) {
-        if (isTextKind(def.kind) && def.option != Option::NameFontSize && def.option != Option::IntroFontSize)
+        if (isTextKind(def.kind) && !isSummed(def.option))
             empty.append({def.id.toString(), QString()});
     }
     QTest::newRow("empty texts") << empty << header;

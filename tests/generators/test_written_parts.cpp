@@ -46,25 +46,39 @@ QString probeOf(Option option)
     return text;
 }
 
+bool names(const Switch &s, const QString &text)
+{
+    return std::find(s.names.begin(), s.names.end(), text) != s.names.end();
+}
+
+// The texts a switch with names does not name: an empty or probe text, and the field's own list
+// items it lacks.
+QStringList otherTexts(const Switch &s)
+{
+    QStringList texts{s.kind == SwitchKind::NamedOrText ? probeOf(s.option) : QString()};
+    for (const QString &item : listItems(optionDef(s.option))) {
+        if (!names(s, item))
+            texts.append(item);
+    }
+    return texts;
+}
+
 QStringList valuesOf(const Switch &s)
 {
-    QStringList values;
+    QStringList named;
+    for (QStringView name : s.names)
+        named.append(name.toString());
     switch (s.kind) {
     case SwitchKind::Checked:
         return {u"0"_s, u"1"_s};
     case SwitchKind::Named:
-        for (QStringView name : s.names)
-            values.append(name.toString());
-        return values << QString(); // a text that names nothing
+        return named + otherTexts(s);
     case SwitchKind::Prefixed:
         return {probeOf(s.option), s.prefix + probeOf(s.option)};
     case SwitchKind::NamedOrText:
-        values.append(probeOf(s.option));
-        for (QStringView name : s.names)
-            values.append(name.toString());
-        return values;
+        return otherTexts(s) + named;
     }
-    return values;
+    return {};
 }
 
 // Every text option holding its probe, every switch its first value.
@@ -176,18 +190,23 @@ void compareForms(const QList<Switch> &group, const QList<QList<int>> &picks, co
                 if (first.value(selector, u"-"_s) != here.value(selector, u"-"_s))
                     seen.switches[selector].insert(group[d].option);
             }
-            if (group[d].kind != SwitchKind::Named || picks[c][d] != values.size() - 1)
+            const Switch &s = group[d];
+            const QString &value = values[picks[c][d]];
+            if (s.kind == SwitchKind::Checked || s.kind == SwitchKind::Prefixed || names(s, value))
                 continue;
-            // A text that names nothing acts as the name described, or leaves the rule out.
-            if (!group[d].otherTextActsAs.isEmpty()) {
-                other[d] = int(values.indexOf(group[d].otherTextActsAs.toString()));
+            // A text a choice does not name acts as the name described, or leaves the rule out.
+            if (!s.otherTextActsAs.isEmpty()) {
+                other[d] = int(values.indexOf(s.otherTextActsAs.toString()));
                 if (written[picks.indexOf(other)] != here)
-                    seen.problems << u"%1 does not act as described"_s.arg(optionDef(group[d].option).id);
+                    seen.problems << u"%1 “%2” does not act as described"_s.arg(optionDef(s.option).id, value);
                 continue;
             }
+            // A text the pet's size does not name is written as it is.
             for (const WrittenRule &rule : rulesOf(area)) {
-                if (rule.switches.contains(group[d]) && here.contains(rule.selector.toString()))
-                    seen.problems << u"%1 is written for a text that names nothing"_s.arg(rule.selector);
+                const bool kept = here.value(rule.selector.toString()).contains(value);
+                if (rule.switches.contains(s) &&
+                    (s.kind == SwitchKind::Named ? here.contains(rule.selector.toString()) : !kept))
+                    seen.problems << u"%1 is not as described for “%2”"_s.arg(rule.selector, value);
             }
         }
     }

@@ -2,8 +2,8 @@
 // case, saving and loading all options, the fetcher's line split of 1, 2 and 4 MiB sheets, and reading a
 // MiB sheet back into options.
 
-#include "generators/css_import.h"
 #include "generators/generators.h"
+#include "import/css_import.h"
 #include "options/catalogue.h"
 #include "options/option_set.h"
 #include "options/settings_file.h"

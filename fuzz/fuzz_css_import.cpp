@@ -2,7 +2,7 @@
 // crash or a hang, unread lines numbered in order, and reading the same sheet again changes nothing.
 
 #include "base/text_encoding.h"
-#include "generators/css_import.h"
+#include "import/css_import.h"
 #include "options/option_set.h"
 
 #include <cstdlib>

@@ -41,7 +41,7 @@ BackgroundOptions readOptions(const OptionSet &o)
             .cursor = o.value(Cursor),
             .widthOn = o.isChecked(BodyWidthOn),
             .width = o.value(BodyWidth),
-            .mainAlignment = o.value(MainAlignment).mid(kMainAlignmentLabel.size()),
+            .mainAlignment = writtenText(MainAlignment, o.value(MainAlignment)),
             .mainTransparencyOn = o.isChecked(MainTransparencyOn),
             .mainTransparency = o.value(MainTransparency),
             .mainPictureOn = o.isChecked(MainPictureOn),
@@ -62,7 +62,7 @@ BackgroundOptions readOptions(const OptionSet &o)
 
 QString bodyRule(const BackgroundOptions &page)
 {
-    const bool cursorIsAddress = page.cursor.startsWith(u"http"); // case-sensitive, as the service expects
+    const bool cursorIsAddress = page.cursor.startsWith(kCursorAddressPrefix); // case-sensitive, as the service expects
     if (!page.pictureOn) {
         if (!page.cursorOn)
             return u"body{background-color:#" + page.colour + u'}';

@@ -2,6 +2,7 @@
 // Small pieces every generator uses to build its rules.
 
 #include "base/result.h"
+#include "generators/written_parts.h"
 #include "options/option_set.h"
 
 #include <QString>
@@ -13,10 +14,10 @@ namespace stylewright {
 // The rightmost n characters of a text, counting a surrogate pair as one character.
 QString rightChars(const QString &text, qsizetype n);
 
-// A colour option's CSS digits: its rightmost six characters, the whole text when shorter.
+// A colour option's CSS digits, as the description of what the generators write has them.
 inline QString colour(const OptionSet &o, Option option)
 {
-    return rightChars(o.value(option), 6);
+    return writtenText(option, o.value(option));
 }
 
 // Adds a whole number to a plain decimal text ("12", "12.5", "-3") in exact decimal arithmetic

@@ -49,7 +49,7 @@ Result<ExtrasOptions> readOptions(const OptionSet &o)
                          .pageNumberAlignment = o.value(PageNumberAlignment),
                          .playerLook = playerLookNamed(o.value(PlayerStyle)),
                          .pictureFilterOn = o.isChecked(PictureFilterOn),
-                         .pictureFilterStyle = rightChars(o.value(PictureFilter), 1),
+                         .pictureFilterStyle = writtenText(PictureFilter, o.value(PictureFilter)),
                          .searchColour = colour(o, SearchColour),
                          .searchButtonColour = colour(o, SearchButtonColour),
                          .searchPictureOn = o.isChecked(SearchPictureOn),

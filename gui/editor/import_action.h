@@ -2,7 +2,7 @@
 // Reading a sheet into the editor's options (a fetched sheet, the code file or a file the user
 // picks) and telling the user what was read.
 
-#include "generators/css_import.h"
+#include "import/css_import.h"
 
 #include <QString>
 

@@ -1,6 +1,7 @@
-#include "generators/block_form.h"
+#include "import/block_form.h"
 
 #include "generators/generators.h"
+#include "generators/written_parts.h"
 #include "options/option_set.h"
 
 #include <QHash>
@@ -85,7 +86,7 @@ TemplateLine tokenize(QStringView line, const QList<Assignment> &probe)
                 if (item.endsWith(u' '))
                     blankEnded.append(item.toString());
             }
-            addSlot({*option, 0, value.left(value.indexOf(line[i])), writtenTail(*option), blankEnded});
+            addSlot({*option, 0, value.left(value.indexOf(line[i])), writtenPart(*option).lastChars, blankEnded});
             ++i;
             continue;
         }

@@ -5,7 +5,7 @@
 // trying longer ones when it does not; loosely, an open text holds no brace and no line break, so
 // that it cannot run into the next rule. A budget bounds the work any text can cause.
 
-#include "generators/block_form.h"
+#include "import/block_form.h"
 
 #include <QStringView>
 #include <array>

@@ -1,5 +1,6 @@
-#include "generators/css_import.h"
 #include "generators/generators.h"
+#include "generators/written_parts.h"
+#include "import/css_import.h"
 #include "options/catalogue.h"
 #include "options/choices.h"
 #include "options/option_set.h"
@@ -56,8 +57,12 @@ const QStringList kPlainTexts{u"http://photo.example/p/a.jpg"_s,
                               u"q\"r"_s,
                               u"a b.png"_s,
                               u"x);y"_s};
-const QList<Option> kSums{Option::NameFontSize, Option::IntroFontSize, Option::NavigationFontSize,
-                          Option::CommentFontSize, Option::ExtrasFontSize};
+
+// The sizes the generators add to stay numbers, or most blocks would be left out.
+bool isSummed(Option option)
+{
+    return !addendsOf(option).isEmpty();
+}
 
 QString pick(QRandomGenerator &random, const QStringList &pool)
 {
@@ -77,7 +82,7 @@ OptionSet randomOptions(QRandomGenerator &random, bool plain)
         QString value;
         if (def.kind == OptionKind::Check)
             value = QString::number(random.bounded(3));
-        else if (kSums.contains(def.option))
+        else if (isSummed(def.option))
             value = pick(random, kNumbers);
         else if (def.kind == OptionKind::Choice && random.bounded(10) < 7)
             value = pick(random, items);
@@ -157,6 +162,11 @@ private slots:
     void reportNamesWhatItCouldNotRead();
     void cutBlockSetsOnlyWhatItShows();
     void neverSetsWhatWouldWriteOtherRules();
+    void greyedBoxKeepsItsState();
+    void laterBlockWins_data();
+    void laterBlockWins();
+    void blanksAroundABraceReadLoosely_data();
+    void blanksAroundABraceReadLoosely();
     void badInputEndsQuickly_data();
     void badInputEndsQuickly();
 };
@@ -267,7 +277,7 @@ void TestCssImport::trickyValues_data()
                                          << int(Area::Modules);
     Settings empty;
     for (const OptionDef &def : options()) {
-        if (isTextKind(def.kind) && def.option != Option::NameFontSize && def.option != Option::IntroFontSize)
+        if (isTextKind(def.kind) && !isSummed(def.option))
             empty.append({def.id.toString(), QString()});
     }
     QTest::newRow("empty texts") << empty << header;
@@ -367,6 +377,56 @@ void TestCssImport::neverSetsWhatWouldWriteOtherRules()
         importCss(blockText(Area::Background, optionsWith({{u"chcbg"_s, u"1"_s}, {u"txtbgp"_s, longAddress}})), f);
     QCOMPARE(f.value(u"txtbgp"), OptionSet().value(u"txtbgp"));
     QVERIFY(!tooLong.unreadLines.isEmpty());
+}
+
+// A greyed box writes what an unticked one does: reading an unticked box leaves it greyed.
+void TestCssImport::greyedBoxKeepsItsState()
+{
+    OptionSet d;
+    d.setValue(Option::PagePictureOn, u"2"_s);
+    const CssImport report = importCss(blockText(Area::Background, OptionSet()), d);
+    QCOMPARE(report.recognised, QList<Area>{Area::Background});
+    QCOMPARE(d.value(Option::PagePictureOn), u"2"_s);
+    QVERIFY(!report.changed.contains(Option::PagePictureOn));
+}
+
+void TestCssImport::laterBlockWins_data()
+{
+    QTest::addColumn<bool>("articlesLast");
+    QTest::newRow("categories last") << false;
+    QTest::newRow("articles last") << true;
+}
+
+// The article and category blocks both show the category colour; as in CSS, the later one counts.
+void TestCssImport::laterBlockWins()
+{
+    QFETCH(bool, articlesLast);
+    OptionSet forArticles, forCategories;
+    forArticles.setValue(Option::CategoryColour, u"aaaaaa"_s);
+    forCategories.setValue(Option::CategoryColour, u"cccccc"_s);
+    const QString articles = blockText(Area::Articles, forArticles);
+    const QString categories = blockText(Area::Categories, forCategories);
+    OptionSet d;
+    importCss(QString(articlesLast ? categories + articles : articles + categories), d);
+    QCOMPARE(writtenText(Option::CategoryColour, d.value(Option::CategoryColour)),
+             articlesLast ? u"aaaaaa"_s : u"cccccc"_s);
+}
+
+void TestCssImport::blanksAroundABraceReadLoosely_data()
+{
+    QTest::addColumn<QString>("rule");
+    QTest::newRow("blank before the brace") << u"body {background-color:#123456}"_s;
+    QTest::newRow("tab and blanks around braces") << u"body\t{ background-color:#123456 } "_s;
+    QTest::newRow("line break before the brace") << u"body\r\n{background-color:#123456}"_s;
+}
+
+void TestCssImport::blanksAroundABraceReadLoosely()
+{
+    QFETCH(QString, rule);
+    OptionSet d;
+    const CssImport report = importCss(QString(u"/*背景区域*/\r\n"_s + rule), d);
+    QCOMPARE(writtenText(Option::PageBackgroundColour, d.value(Option::PageBackgroundColour)), u"123456"_s);
+    QVERIFY(report.unreadLines.isEmpty());
 }
 
 void TestCssImport::badInputEndsQuickly_data()

@@ -3,7 +3,7 @@
 // texts left open, cut into pieces; a piece that choices shape lists every form it can take and the
 // choices each form stands for.
 
-#include "generators/area_choices.h"
+#include "import/area_choices.h"
 
 #include <QList>
 #include <QString>

@@ -1,9 +1,9 @@
-#include "generators/css_import.h"
+#include "import/css_import.h"
 
-#include "generators/block_reading.h"
 #include "generators/css_text.h"
 #include "generators/generators.h"
-#include "options/choices.h"
+#include "generators/written_parts.h"
+#include "import/block_reading.h"
 #include "options/option_set.h"
 
 #include <algorithm>
@@ -11,8 +11,6 @@
 
 namespace stylewright {
 namespace {
-
-using enum Option;
 
 // Matching work allowed per character of the sheet, plus a fixed amount: far above what any
 // real sheet needs, and linear in the sheet whatever it holds.
@@ -54,17 +52,10 @@ QString valueToSet(Option option, const QString &current, const QString &read)
 {
     if (optionDef(option).kind == OptionKind::Check)
         return (current == u"1") == (read == u"1") ? current : read;
-    if (option == NameEffect || option == IntroEffect || option == ArticleTextEffect)
-        return effectNamed(current) == effectNamed(read) ? current : read;
-    if (option == ColumnLayout) {
-        const auto layout = [](const QString &text) { return columnsNamed(text).value_or(Columns::ServiceDefault); };
-        return layout(current) == layout(read) ? current : read;
-    }
-    if (option == PlayerStyle) {
-        const auto look = [](const QString &text) { return playerLookNamed(text).value_or(PlayerLook::Plain); };
-        return look(current) == look(read) ? current : read;
-    }
-    if (const int tail = writtenTail(option)) {
+    if (const std::optional<Switch> s = switchOf(option); s && s->kind == SwitchKind::Named)
+        return s->nameActedOn(current) == s->nameActedOn(read) ? current : read;
+    const WrittenPart part = writtenPart(option);
+    if (const int tail = part.lastChars) {
         const QString written = rightChars(current, tail);
         if (written == read)
             return current;
@@ -72,8 +63,8 @@ QString valueToSet(Option option, const QString &current, const QString &read)
         const bool fullLength = rightChars(read, tail - 1) != read;
         return fullLength && rightChars(labelled, tail) == read ? labelled : read;
     }
-    if (const QStringView label = cutLabel(option); !label.isEmpty())
-        return current.mid(label.size()) == read.mid(label.size()) ? current : read;
+    if (!part.label.isEmpty())
+        return current.mid(part.label.size()) == read.mid(part.label.size()) ? current : read;
     return read;
 }
 

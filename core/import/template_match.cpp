@@ -1,4 +1,4 @@
-#include "generators/template_match.h"
+#include "import/template_match.h"
 
 #include "generators/css_text.h"
 

@@ -1,4 +1,4 @@
-#include "generators/block_reading.h"
+#include "import/block_reading.h"
 
 #include <algorithm>
 #include <optional>

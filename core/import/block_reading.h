@@ -3,7 +3,7 @@
 // strictly laid out if it can be, else loosely. A rule that fits nothing is skipped when the
 // block's own pieces follow it; a block that stops fitting ends there.
 
-#include "generators/template_match.h"
+#include "import/template_match.h"
 
 #include <QList>
 #include <QStringView>

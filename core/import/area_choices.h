@@ -1,7 +1,7 @@
 #pragma once
-// What the generators read of the options, as reading their blocks back needs it: the choices that
-// shape each area's rules, grouped by the rules they shape, the probe texts that stand for option
-// values while the generators are probed, and how much of an option's text ends up in a rule.
+// What reading the generators' blocks back needs of the description of what they write: the choices
+// that shape each area's rules, grouped by the rules they shape, and the probe texts that stand for
+// option values while the generators are probed.
 
 #include "options/catalogue.h"
 
@@ -28,11 +28,12 @@ using Dimension = QList<Choice>;
 // Dimensions that shape the same rules.
 using ChoiceGroup = QList<Dimension>;
 
+// From the switch groups of the description of what the generators write.
 QList<ChoiceGroup> choiceGroups(Area area);
 
 // The text an option holds while the generators are probed: a private-use character standing for
-// it, or for the sizes the generators add to, a number no sheet needs. Nothing for the options the
-// choices set.
+// it, or for the sizes the generators add to, a number no sheet needs. Nothing for an option whose
+// text no rule holds (check boxes, choices that only switch rules).
 std::optional<QString> probeText(Option option);
 // The option a probe character stands for.
 std::optional<Option> probedOption(QChar c);
@@ -42,10 +43,5 @@ struct ProbedNumber {
     int addend;
 };
 std::optional<ProbedNumber> probedNumber(QStringView digits);
-
-// The generators write an option's last n characters (colours: 6, the picture filter: 1); 0: all of it.
-int writtenTail(Option option);
-// What the generators cut off the front of an option's text before writing it ("主体位置").
-QStringView cutLabel(Option option);
 
 } // namespace stylewright

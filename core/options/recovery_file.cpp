@@ -151,9 +151,8 @@ Result<OptionSet> recordFrom(const IniDocument &doc, const QString &path)
         return damaged(path, QStringLiteral("no enabled flag for every option"));
     OptionSet record;
     for (const OptionDef &def : options()) {
-        const QString exact = doc.value(kSection, QString::fromLatin1(exactKey(def)), kMaxFileBytes);
-        std::optional<QString> value =
-            exact.isEmpty() ? doc.value(def.section, def.key, kMaxFileBytes) : unescaped(exact);
+        const QString exact = doc.value(kSection, QString::fromLatin1(exactKey(def)));
+        std::optional<QString> value = exact.isEmpty() ? doc.value(def.section, def.key) : unescaped(exact);
         if (!value)
             return damaged(path, u"a broken escape in " + def.id);
         if (def.kind == OptionKind::Check && *value != u"0" && *value != u"1" && *value != u"2")

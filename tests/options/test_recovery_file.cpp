@@ -270,6 +270,14 @@ void TestRecoveryFile::aFailedWriteLeavesThePreviousFileWhole()
         QVERIFY(!written.failure().message.isEmpty());
         QCOMPARE(readFile(path), before);
     }
+    // A record too large for the reader is not written, rather than written to be thrown away.
+    OptionSet enormous;
+    for (const OptionDef &def : options()) {
+        if (def.kind != OptionKind::Check)
+            enormous.setValue(def.option, QString(kMaxTextLength, u'墨'));
+    }
+    QVERIFY(!writeRecovery(path, enormous).ok());
+    QCOMPARE(readFile(path), before);
     compareRecords(*readRecovery(path), first);
 }
 

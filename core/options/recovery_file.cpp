@@ -1,12 +1,11 @@
 #include "options/recovery_file.h"
 
+#include "base/file_reading.h"
 #include "base/text_encoding.h"
 #include "options/catalogue.h"
 #include "options/ini_document.h"
 #include "options/option_set.h"
 #include "options/settings_file.h"
-
-#include "base/file_reading.h"
 
 #include <QCryptographicHash>
 #include <filesystem>

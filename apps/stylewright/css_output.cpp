@@ -8,8 +8,6 @@
 #include "startup/command_line.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <cstdio>
 
 namespace stylewright {
@@ -20,43 +18,32 @@ QString shown(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
-// Text the settings reader can take: GB18030 (GBK's superset) without a NUL, and without a broken
-// sequence, which would not survive decoding and encoding again.
-bool isGbkText(const QByteArray &bytes)
+// What --css says when the settings reader refuses a file, and the status it ends with.
+CssOutput refusal(const QString &iniPath, const Failure &failure)
 {
-    return !bytes.contains('\0') && encodeGbk(decodeGbk(bytes)) == bytes;
-}
-
-// Why the file cannot be given to the settings reader; nothing when it can.
-std::optional<CssOutput> refuseFile(const QString &iniPath)
-{
-    const QFileInfo info(iniPath);
-    if (!info.exists())
-        return CssOutput{kCssNoFile, {}, QStringLiteral("找不到设置文件“%1”。").arg(shown(iniPath))};
-    if (!info.isFile())
-        return CssOutput{kCssNoFile, {}, QStringLiteral("“%1”不是一个文件。").arg(shown(iniPath))};
-    if (info.size() > kMaxSettingsFileBytes)
-        return CssOutput{kCssNotSettings, {}, QStringLiteral("“%1”太大，不是设置文件。").arg(shown(iniPath))};
-    QFile file(iniPath);
-    if (!file.open(QIODevice::ReadOnly))
-        return CssOutput{
-            kCssNoFile, {}, QStringLiteral("无法读取设置文件“%1”：%2").arg(shown(iniPath), file.errorString())};
-    if (!isGbkText(file.read(kMaxSettingsFileBytes + 1)))
-        return CssOutput{kCssNotSettings, {}, QStringLiteral("“%1”不是 GBK 文本，不是设置文件。").arg(shown(iniPath))};
-    return std::nullopt;
+    const QString path = shown(iniPath);
+    switch (failure.file) {
+    case FileError::Missing:
+        return {kCssNoFile, {}, QStringLiteral("找不到设置文件“%1”。").arg(path)};
+    case FileError::NotRegularFile:
+        return {kCssNoFile, {}, QStringLiteral("“%1”不是一个文件。").arg(path)};
+    case FileError::Unreadable:
+        return {kCssNoFile, {}, QStringLiteral("无法读取设置文件“%1”：%2").arg(path, failure.reason)};
+    case FileError::TooLarge:
+        return {kCssNotSettings, {}, QStringLiteral("“%1”太大，不是设置文件。").arg(path)};
+    case FileError::None:
+        break;
+    }
+    return {kCssNotSettings, {}, QStringLiteral("“%1”中没有保存的设置：%2").arg(path, failure.reason)};
 }
 
 } // namespace
 
 CssOutput cssForSettingsFile(const QString &iniPath)
 {
-    if (std::optional<CssOutput> refused = refuseFile(iniPath))
-        return *refused;
-    OptionSet options;
+    OptionSet options; // read exactly as "读取数据" reads it, so the two agree on every file
     if (const Result<void> loaded = readSettings(iniPath, options); !loaded)
-        return {kCssNotSettings,
-                {},
-                QStringLiteral("“%1”中没有保存的设置：%2").arg(shown(iniPath), loaded.failure().reason)};
+        return refusal(iniPath, loaded.failure());
     CssOutput output;
     QStringList refusals;
     for (const TabDef &tab : tabs()) {

@@ -12,7 +12,7 @@ enum CssStatus : int {
     kCssPrinted = 0,
     kCssNotANumber = 1, // a size a generator computes with is not a number
     kCssNoFile = 2,     // missing, not a file, or unreadable
-    kCssNotSettings = 3 // not a settings file: no saved data, far too large, or not GBK text
+    kCssNotSettings = 3 // not a settings file: no saved data, or far too large
 };
 
 struct CssOutput {

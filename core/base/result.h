@@ -9,9 +9,19 @@
 
 namespace stylewright {
 
+// Why a file could not be read, for callers that answer each case differently.
+enum class FileError {
+    None,           // the failure is not that a file could not be read
+    Missing,        // nothing there, or a link to nothing
+    NotRegularFile, // a folder, a pipe, a device: never opened for reading
+    TooLarge,       // more bytes than the reader takes
+    Unreadable,     // there, but opening or reading it failed
+};
+
 struct Failure {
     QString message; // what the user is told, in their language
     QString reason;  // what went wrong, for whoever reads standard error: "open: Permission denied"
+    FileError file = FileError::None;
 };
 
 // Writes the failure's reason to standard error.

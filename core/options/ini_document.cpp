@@ -44,26 +44,6 @@ bool sameName(QStringView a, QStringView b)
     return true;
 }
 
-// Cuts GBK/GB18030 bytes to at most `max` without splitting a character.
-QByteArrayView capBytes(QByteArrayView v, qsizetype max)
-{
-    if (v.size() <= max)
-        return v;
-    qsizetype i = 0;
-    while (i < v.size()) {
-        const auto c = static_cast<unsigned char>(v[i]);
-        qsizetype len = 1;
-        if (c >= 0x81 && c <= 0xFE && i + 1 < v.size()) {
-            const auto c2 = static_cast<unsigned char>(v[i + 1]);
-            len = (c2 >= 0x30 && c2 <= 0x39) ? 4 : 2;
-        }
-        if (i + len > max)
-            break;
-        i += len;
-    }
-    return v.first(i);
-}
-
 } // namespace
 
 IniDocument::IniDocument(const QByteArray &bytes)
@@ -143,7 +123,7 @@ int IniDocument::findKey(int header, QStringView key) const
     return -1;
 }
 
-QString IniDocument::value(QStringView section, QStringView key, qsizetype maxBytes) const
+QString IniDocument::value(QStringView section, QStringView key) const
 {
     const int header = findSection(section);
     const int line = header < 0 ? -1 : findKey(header, key);
@@ -153,7 +133,7 @@ QString IniDocument::value(QStringView section, QStringView key, qsizetype maxBy
     QByteArrayView v = trimBlanks(QByteArrayView(bytes).sliced(bytes.indexOf('=') + 1));
     if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
         v = v.sliced(1, v.size() - 2);
-    return decodeGbk(capBytes(v, maxBytes));
+    return decodeGbk(v);
 }
 
 // A line break inside a value would end the line early and let the rest pose as another key.

@@ -16,19 +16,13 @@ public:
     QByteArray toBytes() const;
 
     // The value after the first "=" of the key's line in the section, blanks (space, tab) at both
-    // ends and one pair of enclosing quotes removed, at most 999 bytes; empty when missing.
-    // Section and key names compare ignoring ASCII case.
-    QString value(QStringView section, QStringView key) const { return value(section, key, kMaxValueBytes); }
-    // The same with another cap; files of the program's own that hold longer values read them whole.
-    QString value(QStringView section, QStringView key, qsizetype maxBytes) const;
+    // ends and one pair of enclosing quotes removed, whole; empty when missing. Section and key
+    // names compare ignoring ASCII case.
+    QString value(QStringView section, QStringView key) const;
 
     // Replaces an existing key in place, adds a missing key at the end of its section, and a
     // missing section at the end of the file.
     void setValue(QStringView section, QStringView key, QStringView value);
-
-    // Settings files were read through a 1,000-byte buffer (999 bytes and a terminator); a longer
-    // stored value reads back cut to the same length it always had.
-    static constexpr int kMaxValueBytes = 999;
 
 private:
     enum class Kind { Other, Section, Key };

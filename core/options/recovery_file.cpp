@@ -1,61 +1,26 @@
 #include "options/recovery_file.h"
 
+#include "base/file_reading.h"
 #include "base/text_encoding.h"
 #include "options/catalogue.h"
 #include "options/ini_document.h"
 #include "options/option_set.h"
 #include "options/settings_file.h"
 
-#include <QFile>
-#include <array>
+#include <QCryptographicHash>
+#include <filesystem>
 #include <optional>
 
 namespace stylewright {
 namespace {
 
 constexpr QStringView kSection = u"autosave";
-constexpr QByteArrayView kCheckKey = "check=";
-constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
-
-// CRC-32 (ISO 3309, as zip and png use it), eight bytes a step: a large file is checked in a
-// fraction of the time a byte at a time takes.
-using CrcTables = std::array<std::array<quint32, 256>, 8>;
-
-constexpr CrcTables crcTables()
-{
-    CrcTables t{};
-    for (quint32 n = 0; n < 256; ++n) {
-        quint32 c = n;
-        for (int k = 0; k < 8; ++k)
-            c = c & 1 ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-        t[0][n] = c;
-    }
-    for (quint32 n = 0; n < 256; ++n) {
-        for (int k = 1; k < 8; ++k)
-            t[k][n] = t[0][t[k - 1][n] & 0xFF] ^ (t[k - 1][n] >> 8);
-    }
-    return t;
-}
-
-quint32 crc32(QByteArrayView bytes)
-{
-    static constexpr CrcTables kT = crcTables();
-    const auto *p = reinterpret_cast<const uchar *>(bytes.data());
-    qsizetype left = bytes.size();
-    quint32 c = 0xFFFFFFFFu;
-    for (; left >= 8; left -= 8, p += 8) {
-        const quint32 low = c ^ (quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 | quint32(p[3]) << 24);
-        c = kT[7][low & 0xFF] ^ kT[6][(low >> 8) & 0xFF] ^ kT[5][(low >> 16) & 0xFF] ^ kT[4][low >> 24] ^ kT[3][p[4]] ^
-            kT[2][p[5]] ^ kT[1][p[6]] ^ kT[0][p[7]];
-    }
-    for (; left > 0; --left, ++p)
-        c = kT[0][(c ^ *p) & 0xFF] ^ (c >> 8);
-    return c ^ 0xFFFFFFFFu;
-}
+constexpr QByteArrayView kFormatLine = "\r\n[autosave]\r\nformat=";
+constexpr QByteArrayView kCheckKey = "sha256=";
 
 QByteArray checkLine(QByteArrayView before)
 {
-    return kCheckKey.toByteArray() + QByteArray::number(crc32(before), 16).rightJustified(8, '0') + "\r\n";
+    return kCheckKey.toByteArray() + QCryptographicHash::hash(before, QCryptographicHash::Sha256).toHex() + "\r\n";
 }
 
 bool isBlankOrQuote(QChar c)
@@ -113,22 +78,32 @@ QByteArray exactKey(const OptionDef &def)
     return "exact." + def.id.toLatin1();
 }
 
+std::filesystem::path nativePath(const QString &path)
+{
+    return std::filesystem::path(path.toStdU16String());
+}
+
 Failure damaged(const QString &path, const QString &why)
 {
     return Failure{kRecoveryDamagedMessage, path + u": " + why};
 }
 
-Result<QByteArray> readWhole(const QString &path)
+// The number on the format line, found without reading the file as lines: every format opens its
+// own section with that line.
+std::optional<int> formatOf(QByteArrayView bytes)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return damaged(path, u"open: " + file.errorString());
-    if (file.size() > kMaxFileBytes)
-        return damaged(path, QStringLiteral("larger than 64 MiB"));
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return damaged(path, u"read: " + file.errorString());
-    return bytes;
+    const qsizetype at = bytes.lastIndexOf(kFormatLine);
+    if (at < 0)
+        return std::nullopt;
+    const QByteArrayView rest = bytes.sliced(at + kFormatLine.size());
+    const qsizetype end = rest.indexOf("\r\n");
+    if (end < 1 || end > 9)
+        return std::nullopt;
+    for (char c : rest.first(end)) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+    }
+    return rest.first(end).toInt();
 }
 
 // The file ends with the check line of everything before it.
@@ -151,9 +126,8 @@ Result<OptionSet> recordFrom(const IniDocument &doc, const QString &path)
         return damaged(path, QStringLiteral("no enabled flag for every option"));
     OptionSet record;
     for (const OptionDef &def : options()) {
-        const QString exact = doc.value(kSection, QString::fromLatin1(exactKey(def)), kMaxFileBytes);
-        std::optional<QString> value =
-            exact.isEmpty() ? doc.value(def.section, def.key, kMaxFileBytes) : unescaped(exact);
+        const QString exact = doc.value(kSection, QString::fromLatin1(exactKey(def)));
+        std::optional<QString> value = exact.isEmpty() ? doc.value(def.section, def.key) : unescaped(exact);
         if (!value)
             return damaged(path, u"a broken escape in " + def.id);
         if (def.kind == OptionKind::Check && *value != u"0" && *value != u"1" && *value != u"2")
@@ -190,40 +164,48 @@ QByteArray recoveryBytes(const OptionSet &options)
 
 Result<void> writeRecovery(const QString &path, const OptionSet &options, const WriteFaults &faults)
 {
-    const Result<void> written = replaceFileAtomically(path, recoveryBytes(options), faults);
+    const QByteArray bytes = recoveryBytes(options);
+    if (bytes.size() > kMaxRecoveryBytes) // the reader would take it for a damaged one
+        return Failure{QStringLiteral("选项超过 4 MiB"), u"autosave: " + path + u" would be larger than 4 MiB"};
+    const Result<void> written = replaceFileAtomically(path, bytes, faults);
     if (!written)
         return Failure{written.failure().message, u"autosave: " + written.failure().reason};
     return {};
 }
 
+// Everything about the bytes is checked before they are read as lines: the size while reading,
+// then the format, then the checksum.
 Result<OptionSet> readRecovery(const QString &path)
 {
-    const Result<QByteArray> bytes = readWhole(path);
+    const Result<QByteArray> bytes = readFileCapped(path, kMaxRecoveryBytes);
     if (!bytes)
-        return bytes.failure();
-    const IniDocument doc(*bytes);
-    bool numbered = false;
-    const int format = doc.value(kSection, u"format").toInt(&numbered);
-    // A newer program may lay out even the closing lines otherwise; its format line says so.
-    if (numbered && format > kRecoveryFormat)
-        return Failure{kRecoveryNewerMessage, path + u": format " + QString::number(format)};
+        return Failure{kRecoveryDamagedMessage, bytes.failure().reason, bytes.failure().file};
+    const std::optional<int> format = formatOf(*bytes);
+    // Another version may lay out even the closing lines otherwise; its format line says so.
+    if (format > kRecoveryFormat)
+        return Failure{kRecoveryNewerMessage, path + u": format " + QString::number(*format)};
+    if (format >= 1 && format < kRecoveryFormat)
+        return Failure{kRecoveryOlderMessage, path + u": format " + QString::number(*format)};
+    if (format != kRecoveryFormat)
+        return damaged(path, QStringLiteral("no known format"));
     if (!checksumMatches(*bytes))
         return damaged(path, QStringLiteral("cut short or changed (its checksum does not match)"));
-    if (!numbered || format != kRecoveryFormat)
-        return damaged(path, QStringLiteral("no known format"));
-    return recordFrom(doc, path);
+    return recordFrom(IniDocument(*bytes), path);
 }
 
 Result<QString> keepRecoveryAside(const QString &path)
 {
     for (int n = 1; n <= 99; ++n) {
         const QString aside = path + (n == 1 ? QStringLiteral(".bad") : u".bad" + QString::number(n));
-        if (QFile::exists(aside))
-            continue;
-        QFile file(path);
-        if (file.rename(aside))
+        std::error_code error;
+        if (std::filesystem::symlink_status(nativePath(aside), error).type() != std::filesystem::file_type::not_found)
+            continue; // a link kept aside counts even when it points nowhere
+        // Never QFile::rename: where renaming fails it copies, and copying a pipe never ends.
+        std::filesystem::rename(nativePath(path), nativePath(aside), error);
+        if (!error)
             return aside;
-        return Failure{file.errorString(), u"rename " + path + u" to " + aside + u": " + file.errorString()};
+        const QString why = QString::fromLocal8Bit(error.message());
+        return Failure{why, u"rename " + path + u" to " + aside + u": " + why};
     }
     return Failure{QStringLiteral("too many"), path + u": 99 files kept aside already"};
 }

@@ -4,31 +4,20 @@
 #include "options/ini_document.h"
 #include "options/option_set.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include "base/file_reading.h"
+
 #include <array>
 #include <optional>
 
 namespace stylewright {
 namespace {
 
-// The whole file; an empty text when there is none.
-Result<QByteArray> readWhole(const QString &path)
+// What a stored value can be: the longest text a field holds, cut between characters.
+QString fieldText(QString text)
 {
-    QFile file(path);
-    if (!QFileInfo::exists(path)) // a link to nothing yet counts as no file
-        return QByteArray();
-    // A pipe or a device would block the reader or never end.
-    if (!QFileInfo(path).isFile())
-        return Failure{{}, path + u" is not a regular file"};
-    if (!file.open(QIODevice::ReadOnly))
-        return Failure{{}, u"open " + path + u": " + file.errorString()};
-    if (file.size() > kMaxSettingsFileBytes)
-        return Failure{{}, path + u" is larger than 1 MiB"};
-    QByteArray bytes = file.readAll();
-    if (bytes.size() > kMaxSettingsFileBytes || file.error() != QFileDevice::NoError)
-        return Failure{{}, u"read " + path + u": " + file.errorString()};
-    return bytes;
+    if (text.size() > kMaxTextLength)
+        text.truncate(text[kMaxTextLength].isLowSurrogate() ? kMaxTextLength - 1 : kMaxTextLength);
+    return text;
 }
 
 // A stored flag as a check box state; nothing when the text is not a number.
@@ -63,10 +52,14 @@ QByteArray settingsBytes(const OptionSet &options, const QByteArray &previous)
 
 Result<void> writeSettings(const QString &iniPath, const OptionSet &options, const WriteFaults &faults)
 {
-    const Result<QByteArray> previous = readWhole(iniPath);
-    if (!previous) // an unreadable file cannot be updated without losing its other lines
-        return Failure{kSaveFailedMessage, previous.failure().reason};
-    const Result<void> written = replaceFileAtomically(iniPath, settingsBytes(options, *previous), faults);
+    Result<QByteArray> previous = readFileCapped(iniPath, kMaxSettingsFileBytes);
+    // An unreadable file cannot be updated without losing its other lines; a missing one is new.
+    if (!previous && previous.failure().file != FileError::Missing)
+        return Failure{kSaveFailedMessage, previous.failure().reason, previous.failure().file};
+    const QByteArray bytes = settingsBytes(options, previous ? std::move(previous).value() : QByteArray());
+    if (bytes.size() > kMaxSettingsFileBytes) // a file no load would read back
+        return Failure{kSaveFailedMessage, iniPath + u": the settings take more than 1 MiB", FileError::TooLarge};
+    const Result<void> written = replaceFileAtomically(iniPath, bytes, faults);
     if (!written)
         return Failure{kSaveFailedMessage, written.failure().reason};
     return {};
@@ -74,15 +67,13 @@ Result<void> writeSettings(const QString &iniPath, const OptionSet &options, con
 
 Result<void> readSettings(const QString &iniPath, OptionSet &options)
 {
-    const Result<QByteArray> bytes = readWhole(iniPath);
+    const Result<QByteArray> bytes = readFileCapped(iniPath, kMaxSettingsFileBytes);
     if (!bytes)
-        return Failure{kNoSavedDataMessage, bytes.failure().reason};
-    if (bytes->isEmpty())
-        return Failure{kNoSavedDataMessage, iniPath + u" is missing or empty"};
+        return Failure{kNoSavedDataMessage, bytes.failure().reason, bytes.failure().file};
     const IniDocument doc(*bytes);
     std::array<QString, kOptionCount> stored;
     for (const OptionDef &def : stylewright::options())
-        stored[rowOf(def.option)] = doc.value(def.section, def.key);
+        stored[rowOf(def.option)] = fieldText(doc.value(def.section, def.key));
     const OptionDef &lastKey = optionDef(saveOrder().back());
     if (stored[rowOf(lastKey.option)].isEmpty()) // "宠物大小" decides whether saved data exist
         return Failure{kNoSavedDataMessage, iniPath + u" has no value for " + lastKey.key};

@@ -21,13 +21,17 @@ QByteArray settingsBytes(const OptionSet &options, const QByteArray &previous = 
 
 // The same, telling why. A failure's message is the one the user is shown.
 Result<void> writeSettings(const QString &iniPath, const OptionSet &options, const WriteFaults &faults = {});
+// What a settings file is, decided here for every reader ("读取数据", --css, the preview): a
+// regular file of at most kMaxSettingsFileBytes holding a value for "宠物大小"; any bytes
+// otherwise, each value read whole up to the longest text a field holds. A failure's `file`
+// says why the file could not be read, and is FileError::None when it holds no saved data.
 Result<void> readSettings(const QString &iniPath, OptionSet &options);
 
 // setup.ini in a program folder.
 QString settingsPath(const QString &folder);
 
-// A settings file is a few kilobytes (every value at its longest, under 200 KiB); a larger file is
-// not ours to read or rewrite, and one of empty lines that size would already take a second.
+// A settings file is a few kilobytes, a few hundred with long values (a picture given as a data
+// address); a larger file is not ours to read or rewrite, and a save that would write one fails.
 inline constexpr qint64 kMaxSettingsFileBytes = 1024 * 1024;
 
 inline const QString kSaveFailedMessage = QStringLiteral("保存出错！！");

@@ -1,12 +1,12 @@
 #include "editor/import_action.h"
 
+#include "base/file_reading.h"
 #include "base/text_encoding.h"
 #include "generators/code_file.h"
 #include "options/option_set.h"
 #include "platform/prompts.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace stylewright {
@@ -67,21 +67,18 @@ CssImport importIntoEditor(const QString &css, OptionSet &options, Prompts &prom
 
 void importFileIntoEditor(const QString &path, OptionSet &options, Prompts &prompts)
 {
-    const QString shown = QDir::toNativeSeparators(path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        prompts.inform(kErrorTitle, QStringLiteral("无法读取文件“%1”，没有导入。").arg(shown));
+    const Result<QByteArray> bytes = readFileCapped(path, kLargestImportFile);
+    if (!bytes) {
+        logFailure(bytes.failure());
+        const QString shown = QDir::toNativeSeparators(path);
+        prompts.inform(kErrorTitle, bytes.failure().file == FileError::TooLarge
+                                        ? QStringLiteral("文件“%1”超过 %2 MB，不是本程序生成的CSS代码，没有导入。")
+                                              .arg(shown)
+                                              .arg(kLargestImportFile / (1024 * 1024))
+                                        : QStringLiteral("无法读取文件“%1”，没有导入。").arg(shown));
         return;
     }
-    // The size a file reports is not trusted: at most one byte more than allowed is read.
-    const QByteArray bytes = file.size() > kLargestImportFile ? QByteArray() : file.read(kLargestImportFile + 1);
-    if (file.size() > kLargestImportFile || bytes.size() > kLargestImportFile) {
-        prompts.inform(kErrorTitle, QStringLiteral("文件“%1”超过 %2 MB，不是本程序生成的CSS代码，没有导入。")
-                                        .arg(shown)
-                                        .arg(kLargestImportFile / (1024 * 1024)));
-        return;
-    }
-    importIntoEditor(decodeGbk(bytes), options, prompts);
+    importIntoEditor(decodeGbk(*bytes), options, prompts);
 }
 
 void importCodeFileIntoEditor(const QString &folder, OptionSet &options, Prompts &prompts)

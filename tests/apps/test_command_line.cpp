@@ -9,6 +9,7 @@
 #include "options/settings_file.h"
 #include "support/fakes.h"
 #include "support/helpers.h"
+#include "support/pipe_in_place.h"
 #include "support/read_only_path.h"
 
 #include <QDir>
@@ -16,6 +17,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <memory>
 
 using namespace stylewright;
 using namespace stylewright::testing;
@@ -59,6 +61,8 @@ private slots:
     void notSettings();
     void qtOptionsAreAcceptedAndIgnored_data();
     void qtOptionsAreAcceptedAndIgnored();
+    void theWindowAndCssAgree_data();
+    void theWindowAndCssAgree();
 
 private:
     // Runs a program with no display, the user's data folder inside the test's folder.
@@ -296,6 +300,64 @@ void TestCommandLine::qtOptionsAreAcceptedAndIgnored()
     QCOMPARE(withQt.status, 0);
     QCOMPARE(withQt.out, plain.out);
     QVERIFY(!plain.out.isEmpty());
+}
+
+void TestCommandLine::theWindowAndCssAgree_data()
+{
+    QTest::addColumn<QString>("kind"); // "file", or what stands where the file should be
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("loads");
+    const QByteArray saved =
+        settingsBytes(optionsWith({{u"chcbg"_s, u"1"_s}, {u"txtbgp"_s, u"http://a.test/"_s + QString(3000, u'p')}}));
+    QTest::newRow("saved settings, a long value") << u"file"_s << saved << true;
+    QTest::newRow("NUL bytes") << u"file"_s << QByteArray("; \0\0\r\n", 6) + saved << true;
+    QTest::newRow("not GBK") << u"file"_s << QByteArray(saved).replace("#000000", "#\xff\x20\x80") << true;
+    QTest::newRow("empty") << u"file"_s << QByteArray() << false;
+    QTest::newRow("no saved data") << u"file"_s << QByteArray("[a]\r\nb=c\r\n") << false;
+    const QByteArray padding = "; " + QByteArray(kMaxSettingsFileBytes - saved.size() - 4, 'x') + "\r\n";
+    QTest::newRow("at the size limit") << u"file"_s << padding + saved << true;
+    QTest::newRow("one byte over") << u"file"_s << "x" + padding + saved << false;
+    QTest::newRow("a folder") << u"folder"_s << QByteArray() << false;
+    QTest::newRow("a pipe") << u"pipe"_s << QByteArray() << false;
+}
+
+// "读取数据" and --css read a file through one reader: what the window loads, --css prints, from the
+// same options; what the window refuses, --css refuses.
+void TestCommandLine::theWindowAndCssAgree()
+{
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, loads);
+    const QString folder = m_dir.filePath(u"agree/"_s + QString::fromUtf8(QTest::currentDataTag()));
+    QVERIFY(QDir().mkpath(folder));
+    const QString ini = settingsPath(folder);
+    std::unique_ptr<PipeInPlace> pipe;
+    if (kind == u"folder") {
+        QVERIFY(QDir().mkdir(ini));
+    } else if (kind == u"pipe") {
+        pipe = std::make_unique<PipeInPlace>(ini);
+        QVERIFY(pipe->made());
+    } else {
+        writeBytes(ini, bytes);
+    }
+    OptionSet window;
+    FakePrompts prompts;
+    loadSettingsAction(folder, window, prompts);
+    QCOMPARE(prompts.shown.isEmpty(), loads);
+
+    const Run printed = css({u"--css"_s, ini});
+    QVERIFY(!printed.crashed);
+    if (!loads) {
+        QVERIFY2(printed.status == 2 || printed.status == 3, qPrintable(printed.err));
+        QVERIFY(printed.out.isEmpty());
+        return;
+    }
+    QByteArray expected;
+    for (const TabDef &tab : tabs())
+        expected += decodeGbk(encodeBlock(*generateArea(tab.area, window))).toUtf8();
+    QCOMPARE(printed.status, 0);
+    QCOMPARE(printed.out, expected);
+    QVERIFY(printed.out.contains(window.value(u"txtbgp").toUtf8())); // whole, however long
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

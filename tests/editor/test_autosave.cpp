@@ -9,11 +9,13 @@
 #include "options/recovery_file.h"
 #include "options/settings_file.h"
 #include "support/helpers.h"
+#include "support/pipe_in_place.h"
 
 #include <QDir>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QUndoStack>
+#include <memory>
 
 using namespace stylewright;
 using namespace stylewright::testing;
@@ -96,6 +98,8 @@ private slots:
     void theNextStartOffersTheUnsavedOptionsOrDropsThem();
     void anUnusableFileIsKeptAsideWithANotice_data();
     void anUnusableFileIsKeptAsideWithANotice();
+    void aPipeOrADeviceIsKeptAsideWithANotice_data();
+    void aPipeOrADeviceIsKeptAsideWithANotice();
 };
 
 void TestAutosave::writesASecondAfterTheFirstChangeAndNeverWhileIdle()
@@ -248,9 +252,9 @@ void TestAutosave::anUnusableFileIsKeptAsideWithANotice_data()
     QTest::newRow("cut short") << whole.first(whole.size() - 5) << kRecoveryDamagedMessage;
     QTest::newRow("cut inside the settings") << whole.first(300) << kRecoveryDamagedMessage;
     QTest::newRow("empty") << QByteArray() << kRecoveryDamagedMessage;
-    QByteArray newer = whole;
-    newer.replace("format=1", "format=7");
-    QTest::newRow("newer") << newer << kRecoveryNewerMessage;
+    const QByteArray format = "format=" + QByteArray::number(kRecoveryFormat);
+    QTest::newRow("newer") << QByteArray(whole).replace(format, "format=7") << kRecoveryNewerMessage;
+    QTest::newRow("older") << QByteArray(whole).replace(format, "format=1") << kRecoveryOlderMessage;
 }
 
 void TestAutosave::anUnusableFileIsKeptAsideWithANotice()
@@ -273,6 +277,38 @@ void TestAutosave::anUnusableFileIsKeptAsideWithANotice()
     QVERIFY(stateOf(e.record) == stateOf(OptionSet())); // nothing loaded, not even in part
     QCOMPARE(readFile(path + u".bad"_s), bytes);
     QVERIFY(!QFile::exists(path));
+}
+
+void TestAutosave::aPipeOrADeviceIsKeptAsideWithANotice_data()
+{
+    QTest::addColumn<bool>("pipe");
+    QTest::newRow("a pipe") << true;
+    QTest::newRow("a link to a device that never ends") << false;
+}
+
+// Neither is opened: the start goes on, and the next start is not stopped by it again.
+void TestAutosave::aPipeOrADeviceIsKeptAsideWithANotice()
+{
+    QFETCH(bool, pipe);
+    QTemporaryDir dir;
+    const QString path = recoveryPath(dir.path());
+    std::unique_ptr<PipeInPlace> inPlace;
+    if (pipe) {
+        inPlace = std::make_unique<PipeInPlace>(path);
+        QVERIFY(inPlace->made());
+    } else {
+        QVERIFY(QFile::link(u"/dev/zero"_s, path));
+    }
+    Editor e(dir.path());
+    e.prompts.answers = {true};
+    e.window.offerRecovery();
+    QCOMPARE(e.prompts.shown.size(), 1);
+    QCOMPARE(e.prompts.shown[0].text, kRecoveryDamagedMessage + u"，没有载入，已改名为 setup.recovery.ini.bad。"_s);
+    QVERIFY(!QFileInfo::exists(path) && !QFileInfo(path).isSymLink());
+    QVERIFY(pipe ? QFileInfo(path + u".bad"_s).exists() : QFileInfo(path + u".bad"_s).isSymLink());
+    Editor next(dir.path());
+    next.window.offerRecovery();
+    QVERIFY(next.prompts.shown.isEmpty());
 }
 
 QTEST_MAIN(TestAutosave)

@@ -6,6 +6,7 @@
 #include "generators/code_file.h"
 #include "generators/generators.h"
 #include "support/helpers.h"
+#include "support/pipe_in_place.h"
 #include "tools/fetcher_window.h"
 
 #include <QAction>
@@ -13,6 +14,7 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QUndoStack>
 
 using namespace stylewright;
@@ -96,10 +98,20 @@ void TestImportAction::unreadableOrHugeFileChangesNothing()
 {
     QTemporaryDir dir;
     OptionSet o;
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"missing\\.css: stat: "_s)); // said on standard error too
     importFileIntoEditor(dir.filePath(u"missing.css"_s), o, m_prompts);
     QCOMPARE(m_prompts.shown.size(), 1);
     QCOMPARE(m_prompts.shown[0].title, kErrorTitle);
     QVERIFY(m_prompts.shown[0].text.startsWith(u"无法读取文件“"_s));
+    {
+        const PipeInPlace pipe(dir.filePath(u"pipe.css"_s)); // refused, not waited on
+        QVERIFY(pipe.made());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"pipe\\.css: not a regular file"_s));
+        importFileIntoEditor(dir.filePath(u"pipe.css"_s), o, m_prompts);
+        QCOMPARE(m_prompts.shown.size(), 2);
+        QVERIFY(m_prompts.shown[1].text.startsWith(u"无法读取文件“"_s));
+        m_prompts.shown.removeLast();
+    }
 
     QFile huge(dir.filePath(u"huge.css"_s));
     QVERIFY(huge.open(QIODevice::WriteOnly));

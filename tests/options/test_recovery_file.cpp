@@ -1,19 +1,25 @@
 // The recovery file: exactly the record it was written from, readable as a settings file, and
-// refused whole (never read in part) when cut short, damaged or written by a newer version.
+// refused whole (never read in part) when cut short, damaged, not a file, or of another version.
 
 #include "options/catalogue.h"
 #include "options/option_set.h"
 #include "options/recovery_file.h"
 #include "options/settings_file.h"
 #include "support/helpers.h"
+#include "support/pipe_in_place.h"
 
+#include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <memory>
 
 using namespace stylewright;
 using namespace stylewright::testing;
 using namespace Qt::Literals::StringLiterals;
+
+Q_DECLARE_METATYPE(stylewright::FileError)
 
 namespace {
 
@@ -45,13 +51,19 @@ OptionSet awkward()
                                {u"txtsttop"_s, u"100%25%"_s},
                                {u"cmblan"_s, u"分两栏 😀 ∮"_s},
                                {u"txtdhunz"_s, QString(600, u'宽') + u"end"_s},
-                               {u"txtstleft"_s, QString()}});
+                               {u"txtstleft"_s, QString()},
+                               {u"cmbbdbg"_s, u"bottom center "_s}, // a blank or a quote at one end only
+                               {u"txtdaob"_s, u"say \"hi\""_s},
+                               {u"txtnc"_s, u"'open"_s},
+                               {u"txtntop"_s, u"100%"_s},
+                               {u"txtnfz"_s, u"100% "_s}, // "%" where the value has its exact line too
+                               {u"txtnol"_s, u"%41%2 "_s}});
     o.setEnabled(Option::HeaderHeight, false); // flags the rules would not give come back too
     o.setEnabled(Option::PagePicture, false);
     return o;
 }
 
-// CRC-32 a bit at a time, the plainest way there is.
+// CRC-32 a bit at a time, the plainest way there is: the checksum of the first format.
 quint32 referenceCrc32(QByteArrayView bytes)
 {
     quint32 c = 0xFFFFFFFFu;
@@ -80,8 +92,12 @@ private slots:
     void readsBackExactlyWhatWasWritten();
     void theSettingsReaderReadsItAsASettingsFile();
     void aCutOrChangedFileIsRefusedWhole();
-    void itEndsWithTheStandardCrc32OfAllBeforeIt();
-    void aNewerFormatIsToldApart();
+    void itEndsWithTheSha256OfAllBeforeIt();
+    void anotherFormatIsToldApart_data();
+    void anotherFormatIsToldApart();
+    void onlyARegularFileUnderTheCapIsRead_data();
+    void onlyARegularFileUnderTheCapIsRead();
+    void everyDamagedFileIsKeptAside();
     void aFailedWriteLeavesThePreviousFileWhole();
 };
 
@@ -149,30 +165,96 @@ void TestRecoveryFile::aCutOrChangedFileIsRefusedWhole()
     QCOMPARE(readRecovery(dir.filePath(u"missing.ini"_s)).failure().message, kRecoveryDamagedMessage);
 }
 
-void TestRecoveryFile::itEndsWithTheStandardCrc32OfAllBeforeIt()
+void TestRecoveryFile::itEndsWithTheSha256OfAllBeforeIt()
 {
-    QCOMPARE(referenceCrc32("123456789"), 0xCBF43926u);
     for (const OptionSet &record : {OptionSet(), awkward(), worstCase()}) {
         const QByteArray bytes = recoveryBytes(record);
-        const qsizetype last = bytes.lastIndexOf("check=");
-        const QByteArray expected = QByteArray::number(referenceCrc32(bytes.first(last)), 16).rightJustified(8, '0');
-        QCOMPARE(bytes.sliced(last), "check=" + expected + "\r\n");
+        const qsizetype last = bytes.lastIndexOf("sha256=");
+        const QByteArray sum = QCryptographicHash::hash(bytes.first(last), QCryptographicHash::Sha256).toHex();
+        QCOMPARE(bytes.sliced(last), "sha256=" + sum + "\r\n");
     }
 }
 
-void TestRecoveryFile::aNewerFormatIsToldApart()
+void TestRecoveryFile::anotherFormatIsToldApart_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("message");
+    const QByteArray current = "\r\nformat=" + QByteArray::number(kRecoveryFormat) + "\r\n";
+    // The first format as its program wrote it: the same lines, and a CRC-32 to close them.
+    QCOMPARE(referenceCrc32("123456789"), 0xCBF43926u);
+    QByteArray first = recoveryBytes(awkward()).replace(current, "\r\nformat=1\r\n");
+    first.truncate(first.lastIndexOf("sha256="));
+    first += "check=" + QByteArray::number(referenceCrc32(first), 16).rightJustified(8, '0') + "\r\n";
+    QTest::newRow("older") << first << kRecoveryOlderMessage;
+    // A newer one's checksum may be another; its format line is all that is read.
+    QTest::newRow("newer") << recoveryBytes(OptionSet()).replace(current, "\r\nformat=3\r\n") << kRecoveryNewerMessage;
+    QTest::newRow("not a number") << recoveryBytes(OptionSet()).replace(current, "\r\nformat=one\r\n")
+                                  << kRecoveryDamagedMessage;
+    QTest::newRow("none") << recoveryBytes(OptionSet()).replace(current, "\r\n") << kRecoveryDamagedMessage;
+}
+
+void TestRecoveryFile::anotherFormatIsToldApart()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    const QString path = recoveryPath(dir.path());
+    writeBytes(path, bytes);
+    const Result<OptionSet> read = readRecovery(path);
+    QVERIFY(!read.ok());
+    QCOMPARE(read.failure().message, message);
+}
+
+void TestRecoveryFile::onlyARegularFileUnderTheCapIsRead_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<FileError>("error");
+    QTest::newRow("a pipe") << u"pipe"_s << FileError::NotRegularFile;
+    QTest::newRow("a link to a device that never ends") << u"zero"_s << FileError::NotRegularFile;
+    QTest::newRow("a folder") << u"folder"_s << FileError::NotRegularFile;
+    QTest::newRow("line feeds past the cap") << u"huge"_s << FileError::TooLarge;
+}
+
+// Refused at once, never opened: a pipe would wait for a writer, a device fill the memory.
+void TestRecoveryFile::onlyARegularFileUnderTheCapIsRead()
+{
+    QFETCH(QString, kind);
+    QFETCH(FileError, error);
+    QTemporaryDir dir;
+    const QString path = recoveryPath(dir.path());
+    std::unique_ptr<PipeInPlace> pipe;
+    if (kind == u"pipe") {
+        pipe = std::make_unique<PipeInPlace>(path);
+        QVERIFY(pipe->made());
+    } else if (kind == u"zero") {
+        QVERIFY(QFile::link(u"/dev/zero"_s, path));
+    } else if (kind == u"folder") {
+        QVERIFY(QDir().mkdir(path));
+    } else {
+        writeBytes(path, QByteArray(kMaxRecoveryBytes + 1, '\n'));
+    }
+    const Result<OptionSet> read = readRecovery(path);
+    QVERIFY(!read.ok());
+    QCOMPARE(read.failure().message, kRecoveryDamagedMessage);
+    QCOMPARE(read.failure().file, error);
+}
+
+// One file kept aside does not stop the next: each gets a name of its own, and none is lost.
+void TestRecoveryFile::everyDamagedFileIsKeptAside()
 {
     QTemporaryDir dir;
     const QString path = recoveryPath(dir.path());
-    QByteArray newer = recoveryBytes(OptionSet());
-    newer.replace("\r\nformat=1\r\n", "\r\nformat=2\r\n"); // its checksum no longer matches either
-    writeBytes(path, newer);
-    QCOMPARE(readRecovery(path).failure().message, kRecoveryNewerMessage);
-
-    QByteArray unnumbered = recoveryBytes(OptionSet());
-    unnumbered.replace("\r\nformat=1\r\n", "\r\nformat=one\r\n");
-    writeBytes(path, unnumbered);
-    QCOMPARE(readRecovery(path).failure().message, kRecoveryDamagedMessage);
+    for (const QByteArray &bytes : {QByteArray("first"), QByteArray("second"), QByteArray("third")}) {
+        writeBytes(path, bytes);
+        QVERIFY(!readRecovery(path).ok());
+        const Result<QString> aside = keepRecoveryAside(path);
+        QVERIFY2(aside.ok(), aside.ok() ? "" : qPrintable(aside.failure().reason));
+        QCOMPARE(readFile(*aside), bytes);
+        QVERIFY(!QFile::exists(path));
+    }
+    QCOMPARE(readFile(path + u".bad"_s), QByteArray("first"));
+    QCOMPARE(readFile(path + u".bad2"_s), QByteArray("second"));
+    QCOMPARE(readFile(path + u".bad3"_s), QByteArray("third"));
 }
 
 void TestRecoveryFile::aFailedWriteLeavesThePreviousFileWhole()
@@ -188,6 +270,14 @@ void TestRecoveryFile::aFailedWriteLeavesThePreviousFileWhole()
         QVERIFY(!written.failure().message.isEmpty());
         QCOMPARE(readFile(path), before);
     }
+    // A record too large for the reader is not written, rather than written to be thrown away.
+    OptionSet enormous;
+    for (const OptionDef &def : options()) {
+        if (def.kind != OptionKind::Check)
+            enormous.setValue(def.option, QString(kMaxTextLength, u'墨'));
+    }
+    QVERIFY(!writeRecovery(path, enormous).ok());
+    QCOMPARE(readFile(path), before);
     compareRecords(*readRecovery(path), first);
 }
 

@@ -82,6 +82,9 @@ private slots:
     void aLinkedFileIsSavedThroughTheLink();
     void hostileFiles();
     void textsBeyondGbkSurvive();
+    void longValuesComeBackWhole_data();
+    void longValuesComeBackWhole();
+    void aSaveNoLoadCouldReadIsRefused();
 
 private:
     QTemporaryDir m_dir;
@@ -335,7 +338,7 @@ void TestSettingsFile::hostileFiles()
     writeAll(m_ini, junk + encodeGbk(u"\r\n[宠物设置]\r\n宠物大小\r\n宠物大小=" + QString(10000, u'9') + u"\r\n"));
     OptionSet o;
     QVERIFY(loadSettings(m_ini, o));
-    QCOMPARE(o.value(u"cmbchongwu"), QString(999, u'9'));
+    QCOMPARE(o.value(u"cmbchongwu"), QString(10000, u'9'));
     QVERIFY(saveSettings(m_ini, o));
     QVERIFY(readFile(m_ini).startsWith(junk)); // lines the program does not own stay as they were
     OptionSet again;
@@ -364,6 +367,52 @@ void TestSettingsFile::textsBeyondGbkSurvive()
     QCOMPARE(o.value(u"txtbgp"), u"http://a.test/😀.jpg"_s);
     QCOMPARE(o.value(u"txtmcbg"), u"a}  b"_s); // a line break cannot live in one settings line
     QCOMPARE(o.value(u"txtbgc"), saved.value(u"txtbgc"));
+}
+
+void TestSettingsFile::longValuesComeBackWhole_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("loaded");
+    QTest::newRow("1000 bytes") << QString(1000, u'a') << QString(1000, u'a');
+    QTest::newRow("two-byte characters past 999 bytes") << QString(500, u'字') << QString(500, u'字');
+    QTest::newRow("a picture as a data address")
+        << u"data:image/png;base64,"_s + QString(30000, u'Q') << u"data:image/png;base64,"_s + QString(30000, u'Q');
+    QTest::newRow("the longest a field holds") << QString(kMaxTextLength, u'墨') << QString(kMaxTextLength, u'墨');
+    QTest::newRow("longer than a field holds") << QString(kMaxTextLength + 9, u'x') << QString(kMaxTextLength, u'x');
+    // A character beyond GBK is two in the text and four bytes in the file: never half of one.
+    const QString last = QString(kMaxTextLength - 1, u'x') + u"😀";
+    QTest::newRow("a character across the limit") << last << last.first(kMaxTextLength - 1);
+}
+
+// What a save writes whole comes back whole, up to what a field can hold.
+void TestSettingsFile::longValuesComeBackWhole()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, loaded);
+    OptionSet saved;
+    saved.setValue(u"txtbgp", stored);
+    QVERIFY(saveSettings(m_ini, saved));
+    QVERIFY(readFile(m_ini).contains(encodeGbk(u"=" + stored + u"\r\n")));
+    OptionSet o;
+    QVERIFY(loadSettings(m_ini, o));
+    QCOMPARE(o.value(u"txtbgp"), loaded);
+    QCOMPARE(o.value(u"txtbgc"), saved.value(u"txtbgc"));
+}
+
+void TestSettingsFile::aSaveNoLoadCouldReadIsRefused()
+{
+    QVERIFY(saveSettings(m_ini, OptionSet()));
+    const QByteArray before = readFile(m_ini);
+    OptionSet huge;
+    for (const OptionDef &def : options()) {
+        if (def.kind != OptionKind::Check)
+            huge.setValue(def.option, QString(kMaxTextLength, u'墨')); // 64 KiB each, as fields allow
+    }
+    QVERIFY(settingsBytes(huge).size() > kMaxSettingsFileBytes);
+    const Result<void> saved = writeSettings(m_ini, huge);
+    QVERIFY(!saved.ok());
+    QCOMPARE(saved.failure().message, kSaveFailedMessage);
+    QCOMPARE(readFile(m_ini), before);
 }
 
 QTEST_GUILESS_MAIN(TestSettingsFile)

@@ -46,8 +46,8 @@ OptionSearch::OptionSearch(OptionSet &options, OptionForm &form, QTabWidget *tab
     setPlaceholderText(kSearchPlaceholder);
     setAccessibleName(QStringLiteral("搜索选项"));
     setAccessibleDescription(QStringLiteral("输入名称、拼音或拼音首字母；上下键选择结果，回车转到该选项，Esc 返回"));
-    setClearButtonEnabled(true);
-    setMinimumWidth(fontMetrics().horizontalAdvance(kSearchPlaceholder) + 3 * fontMetrics().height());
+    setMinimumWidth(20 *
+                    fontMetrics().height()); // the placeholder in full; measuring it would shape it once more at start
     auto *find = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), window);
     connect(find, &QShortcut::activated, this, [this] {
         setFocus(Qt::ShortcutFocusReason);
@@ -72,6 +72,7 @@ void OptionSearch::firstUse()
     if (m_index)
         return;
     m_index = std::make_unique<OptionIndex>();
+    setClearButtonEnabled(true); // its icon is loaded now, not while the window starts
     m_model = new SearchResultModel(m_options, this);
     m_list = new QListView(m_window);
     m_list->setObjectName(QStringLiteral("optionSearchResults"));

@@ -46,8 +46,8 @@ OptionSearch::OptionSearch(OptionSet &options, OptionForm &form, QTabWidget *tab
     setPlaceholderText(kSearchPlaceholder);
     setAccessibleName(QStringLiteral("搜索选项"));
     setAccessibleDescription(QStringLiteral("输入名称、拼音或拼音首字母；上下键选择结果，回车转到该选项，Esc 返回"));
-    setMinimumWidth(20 *
-                    fontMetrics().height()); // the placeholder in full; measuring it would shape it once more at start
+    // Room for the whole placeholder, without shaping it once more while the window starts.
+    setMinimumWidth(20 * fontMetrics().height());
     auto *find = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), window);
     connect(find, &QShortcut::activated, this, [this] {
         setFocus(Qt::ShortcutFocusReason);
@@ -274,8 +274,13 @@ void OptionSearch::goTo(Option option)
         focus = steps.isEmpty() ? nullptr : ringed[1];
     }
     // A tab built just now is laid out before its fields are scrolled to and ringed.
-    if (QLayout *layout = m_tabs->currentWidget()->layout())
-        layout->activate();
+    QList<QLayout *> layouts; // outermost last
+    for (QWidget *w = field->parentWidget(); w && w != m_tabs; w = w->parentWidget()) {
+        if (w->layout())
+            layouts.append(w->layout());
+    }
+    for (auto it = layouts.crbegin(); it != layouts.crend(); ++it)
+        (*it)->activate();
     for (QWidget *w : std::as_const(ringed))
         scrollIntoView(w);
     if (focus && focus->isEnabled())

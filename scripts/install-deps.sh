@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config clang-format
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  libicu-dev # pinyin for the option search (ICU's transliterator; Qt already loads ICU)
   fonts-wqy-microhei xdg-utils qt6-translations-l10n
   desktop-file-utils appstream dpkg-dev file
   xvfb xauth

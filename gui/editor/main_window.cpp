@@ -7,6 +7,7 @@
 #include "editor/import_action.h"
 #include "editor/mirrored_widths.h"
 #include "editor/option_form.h"
+#include "editor/option_search.h"
 #include "editor/secondary_windows.h"
 
 #include <QAction>
@@ -69,6 +70,12 @@ MainWindow::MainWindow(OptionSet &options, const QString &programFolder, Prompts
     auto *colours = new ColourFields(m_options, *m_form, colourDialog, this);
     new MirroredWidths(m_options, *m_form, this);
     m_safety = new EditSafety(m_options, *m_form, *colours, m_tabs, m_folder, m_prompts, this);
+    // Made last, so that the window still opens with the focus where it always did.
+    m_search = new OptionSearch(m_options, *m_form, m_tabs, this);
+    auto *searchRow = new QHBoxLayout;
+    searchRow->addStretch();
+    searchRow->addWidget(m_search);
+    layout->insertLayout(0, searchRow);
 
     resize(kDesignSize.expandedTo(minimumSizeHint()));
 }

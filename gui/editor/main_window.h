@@ -1,6 +1,7 @@
 #pragma once
-// The editor's main window: the eleven option tabs, their "显示代码" buttons, the six window
-// buttons below, and the secondary windows that follow it when it is minimised or closed.
+// The editor's main window: the option search above the eleven option tabs, their "显示代码"
+// buttons, the six window buttons below, and the secondary windows that follow it when it is
+// minimised or closed.
 
 #include "options/catalogue.h"
 
@@ -18,6 +19,7 @@ class Desktop;
 class EditHistory;
 class EditSafety;
 class OptionForm;
+class OptionSearch;
 class OptionSet;
 class Prompts;
 class SecondaryWindows;
@@ -42,6 +44,7 @@ public:
 
     OptionSet &options() { return m_options; }
     OptionForm &form() { return *m_form; }
+    OptionSearch &search() { return *m_search; }
     QTabWidget *tabs() const { return m_tabs; }
     QPushButton *button(WindowButton which) const { return m_buttons[int(which)]; }
     SecondaryWindows &secondaryWindows() { return *m_windows; }
@@ -80,6 +83,7 @@ private:
     QTabWidget *m_tabs;
     OptionForm *m_form;
     EditSafety *m_safety;
+    OptionSearch *m_search;
     std::array<QPushButton *, kWindowButtonCount> m_buttons{};
     bool m_toolWindowAsked = false; // the tool-window button's last click showed the tool window
 };

@@ -11,6 +11,12 @@
 #include <algorithm>
 #include <optional>
 
+// The resources of a static library are registered when asked for, so that no linker drops them.
+static void registerBuiltInLooks()
+{
+    Q_INIT_RESOURCE(builtin_looks);
+}
+
 namespace stylewright {
 namespace {
 
@@ -111,6 +117,8 @@ Look lookFromFile(const QString &path)
 
 QList<Look> builtInLooks()
 {
+    static const bool registered = (registerBuiltInLooks(), true);
+    Q_UNUSED(registered);
     QList<Look> looks;
     // The files are named for their order: "01-ink.ini" comes first.
     const QDir folder(QStringLiteral(":/looks"));

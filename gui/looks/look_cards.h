@@ -20,7 +20,7 @@ enum LookCardRole {
     OwnRole,                            // bool: one of the user's own looks
 };
 
-inline constexpr QSize kCardPictureSize(200, 150);
+inline constexpr QSize kCardPictureSize(192, 144);
 
 // The main colours side by side, filling size.
 QPixmap colourStrip(const QList<quint32> &colours, const QSize &size);

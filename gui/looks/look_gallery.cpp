@@ -24,7 +24,7 @@ namespace stylewright {
 namespace {
 
 constexpr int kPathRole = Qt::UserRole + 100;
-constexpr QSize kLargePicture(400, 300);
+constexpr QSize kLargePicture(384, 288);
 
 // A file name a name can be suggested as when exporting; the user may change it.
 QString suggestedFileName(const QString &name)
@@ -43,8 +43,8 @@ public:
     explicit ScaledPicture(QWidget *parent) : QLabel(parent)
     {
         setMinimumSize(kLargePicture / 2);
-        setAlignment(Qt::AlignCenter);
-        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+        setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     }
     void setPicture(const QPixmap &picture)
     {
@@ -138,12 +138,13 @@ LookGallery::LookGallery(const OptionSet &options, const QString &dataFolder, co
     m_name->setTextFormat(Qt::PlainText);
 
     auto *detail = new QVBoxLayout;
-    detail->addWidget(m_picture, 1);
+    detail->addWidget(m_picture);
     detail->addWidget(m_name);
     detail->addWidget(m_description);
+    detail->addStretch(1);
     auto *top = new QHBoxLayout;
-    top->addWidget(m_cards, 1);
-    top->addLayout(detail, 1);
+    top->addWidget(m_cards, 3);
+    top->addLayout(detail, 2);
 
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("lbllookstatus"));
@@ -154,7 +155,7 @@ LookGallery::LookGallery(const OptionSet &options, const QString &dataFolder, co
     auto *row = new QHBoxLayout(buttons);
     row->setContentsMargins(0, 0, 0, 0);
     m_use = addButton(row, QStringLiteral("使用"), "cmduselook");
-    m_use->setDefault(true);
+    // No default button: Enter on a card uses it already, and a default would use it twice.
     QPushButton *save = addButton(row, QStringLiteral("保存为外观…"), "cmdsavelook");
     m_rename = addButton(row, QStringLiteral("重命名…"), "cmdrenamelook");
     m_delete = addButton(row, QStringLiteral("删除"), "cmddeletelook");
@@ -188,7 +189,7 @@ LookGallery::LookGallery(const OptionSet &options, const QString &dataFolder, co
     });
 
     reload();
-    const QSize wanted(960, 640);
+    const QSize wanted(1100, 680); // three cards across beside the larger picture
     const QScreen *screen = parent ? parent->screen() : nullptr;
     resize(screen ? wanted.boundedTo(screen->availableSize() * 9 / 10) : wanted);
 }

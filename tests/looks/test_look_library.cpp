@@ -29,8 +29,8 @@ void writeFile(const QString &path, const QByteArray &bytes)
 
 OptionSet edited()
 {
-    return optionsWith({{QStringLiteral("txtbgc"), QStringLiteral("背景颜色#123456")},
-                        {QStringLiteral("txtnfz"), QStringLiteral("44")}});
+    return optionsWith({{Option::PageBackgroundColour, QStringLiteral("背景颜色#123456")},
+                        {Option::NameFontSize, QStringLiteral("44")}});
 }
 
 } // namespace

@@ -96,8 +96,8 @@ void TestPreviewProgram::severalPicturesComeOneByOne()
     QStringList pictures;
     for (const QString &colour : {QStringLiteral("ab1234"), QStringLiteral("12ab34"), QStringLiteral("1234ab")}) {
         const QString settings = m_dir.filePath(colour + u".ini");
-        QVERIFY(saveSettings(settings, optionsWith({{QStringLiteral("txtbgc"), u"背景颜色#" + colour},
-                                                    {QStringLiteral("chcmrl(0)"), QStringLiteral("0")}})));
+        QVERIFY(saveSettings(settings, optionsWith({{Option::PageBackgroundColour, u"背景颜色#" + colour},
+                                                    {Option::HeaderMiddlePictureOn, QStringLiteral("0")}})));
         pictures.append(m_dir.filePath(colour + u".png"));
         arguments << QStringLiteral("--settings") << settings << QStringLiteral("--png") << pictures.last();
     }

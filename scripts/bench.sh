@@ -14,4 +14,5 @@ QT_QPA_PLATFORM=offscreen ./bench_search
 ./bench_startup "${1:-25}" ${2:-} # a second argument: an earlier build's ratio to stay within 5% of
 if [ -x ./bench_preview_latency ]; then # built when Qt WebEngine is there; the engine's notes go to standard error
   QT_QPA_PLATFORM=offscreen ./bench_preview_latency 2>/dev/null
+  QT_QPA_PLATFORM=offscreen ./bench_looks 2>/dev/null
 fi

@@ -39,8 +39,13 @@ Result<PreviewCommand> parseCommand(const QStringList &arguments)
         return command;
     if (!parser.isSet(settings) || !parser.isSet(png))
         return usageFailure(QStringLiteral("--settings 与 --png 必须一起使用。"));
-    command.settingsFile = parser.value(settings);
-    command.pictureFile = parser.value(png);
+    const QStringList settingsFiles = parser.values(settings), pictureFiles = parser.values(png);
+    if (settingsFiles.size() != pictureFiles.size())
+        return usageFailure(QStringLiteral("每个 --settings 都要有一个 --png：给了 %1 个设置文件、%2 个图片文件。")
+                                .arg(settingsFiles.size())
+                                .arg(pictureFiles.size()));
+    for (qsizetype i = 0; i < settingsFiles.size(); ++i)
+        command.pictures.append({settingsFiles[i], pictureFiles[i]});
     if (parser.isSet(size)) {
         static const QRegularExpression shape(QStringLiteral("^([0-9]{1,5})[xX]([0-9]{1,5})$"));
         const QRegularExpressionMatch m = shape.match(parser.value(size));

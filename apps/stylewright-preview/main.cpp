@@ -47,23 +47,30 @@ Result<QString> sheetOfFile(const QString &path)
 
 int runPicture(int argc, char *argv[], const PreviewCommand &command)
 {
-    const Result<QString> css = sheetOfFile(command.settingsFile);
-    if (!css) {
-        err() << css.failure().message << Qt::endl;
-        return 2;
-    }
-    const QFileInfo picture(command.pictureFile);
-    if (!picture.absoluteDir().exists() || picture.isDir()) {
-        err() << "stylewright-preview: 无法写入图片文件“" << QDir::toNativeSeparators(command.pictureFile)
-              << "”：文件夹不存在或这是一个文件夹。" << Qt::endl;
-        return 2;
+    // Every file is checked before the engine starts, so a bad one costs no picture half-drawn.
+    QList<PictureOrder> orders;
+    for (const PictureJob &job : command.pictures) {
+        const Result<QString> css = sheetOfFile(job.settingsFile);
+        if (!css) {
+            err() << css.failure().message << Qt::endl;
+            return 2;
+        }
+        const QFileInfo picture(job.pictureFile);
+        if (!picture.absoluteDir().exists() || picture.isDir()) {
+            err() << "stylewright-preview: 无法写入图片文件“" << QDir::toNativeSeparators(job.pictureFile)
+                  << "”：文件夹不存在或这是一个文件夹。" << Qt::endl;
+            return 2;
+        }
+        orders.append({*css, job.pictureFile});
     }
     // The picture needs no screen, so a script on a machine without one can make it too.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     prepareWebEngine();
     QApplication app(argc, argv);
-    return exportPicture(*css, command.size, command.pictureFile);
+    QTextStream out(stdout);
+    out.setEncoding(QStringConverter::Utf8);
+    return exportPictures(orders, command.size, [&out](const QString &path) { out << path << Qt::endl; });
 }
 
 int runLive(int argc, char *argv[])

@@ -84,7 +84,8 @@ void waitForPictures(SamplePage &page)
 
 } // namespace
 
-int exportPicture(const QString &css, const QSize &size, const QString &path)
+int exportPictures(const QList<PictureOrder> &orders, const QSize &size,
+                   const std::function<void(const QString &path)> &saved)
 {
     QWebEngineView view;
     auto *page = new SamplePage(&view);
@@ -93,21 +94,28 @@ int exportPicture(const QString &css, const QSize &size, const QString &path)
     view.resize(size);
     view.show();
 
-    bool applied = false;
-    QObject::connect(page, &SamplePage::applied, &view, [&] { applied = true; });
-    page->applyCss(css, 1);
-    if (!waitUntil([&] { return applied; }, kGiveUpAfter)) {
-        err() << "stylewright-preview: 示例页面没有加载完成，图片没有生成。" << Qt::endl;
-        return 1;
+    quint64 applied = 0;
+    QObject::connect(page, &SamplePage::applied, &view, [&](quint64 sequence) { applied = sequence; });
+    int status = 0;
+    quint64 sequence = 0;
+    // One page for all: only the sheet changes between pictures, so the engine starts once.
+    for (const PictureOrder &order : orders) {
+        page->applyCss(order.css, ++sequence);
+        if (!waitUntil([&] { return applied == sequence; }, kGiveUpAfter)) {
+            err() << "stylewright-preview: 示例页面没有加载完成，图片没有生成。" << Qt::endl;
+            return 1;
+        }
+        waitForPictures(*page);
+        const QImage picture = view.grab().toImage();
+        if (picture.isNull() || !picture.save(order.path, "PNG")) {
+            err() << "stylewright-preview: 无法写入图片文件“" << QDir::toNativeSeparators(order.path) << "”。"
+                  << Qt::endl;
+            status = 1;
+            continue;
+        }
+        saved(order.path);
     }
-    waitForPictures(*page);
-
-    const QImage picture = view.grab().toImage();
-    if (picture.isNull() || !picture.save(path, "PNG")) {
-        err() << "stylewright-preview: 无法写入图片文件“" << QDir::toNativeSeparators(path) << "”。" << Qt::endl;
-        return 1;
-    }
-    return 0;
+    return status;
 }
 
 } // namespace stylewright

@@ -4,6 +4,7 @@
 #include "startup/command_line.h"
 #include "startup/data_folder_hints.h"
 #include "stylewright/network_module.h"
+#include "stylewright/look_gallery_button.h"
 #include "stylewright/preview_button.h"
 
 #include <QCoreApplication>
@@ -30,6 +31,7 @@ Editor::Editor(const ProgramFolders &folders, std::unique_ptr<FolderClaim> claim
     installToolWindows(m_window.secondaryWindows(), folders, m_prompts, m_desktop, loadNetworkSheetSource,
                        [this](const QString &css) { m_window.importCss(css); });
     installLivePreview(m_window, m_prompts);
+    installLookGallery(m_window, m_prompts);
     showDataFolder(m_window, folders.data);
     QObject::connect(&m_window, &MainWindow::closed, qApp, [] { QCoreApplication::exit(0); });
     if (holdsFolder()) {

@@ -71,13 +71,20 @@ Result<void> readSettings(const QString &iniPath, OptionSet &options)
     const Result<QByteArray> bytes = readFileCapped(iniPath, kMaxSettingsFileBytes);
     if (!bytes)
         return Failure{kNoSavedDataMessage, bytes.failure().reason, bytes.failure().file};
-    const IniDocument doc(*bytes);
+    return readSettingsBytes(*bytes, iniPath, options);
+}
+
+Result<void> readSettingsBytes(const QByteArray &bytes, const QString &source, OptionSet &options)
+{
+    if (bytes.size() > kMaxSettingsFileBytes)
+        return Failure{kNoSavedDataMessage, source + u": more than 1 MiB", FileError::TooLarge};
+    const IniDocument doc(bytes);
     std::array<QString, kOptionCount> stored;
     for (const OptionDef &def : stylewright::options())
         stored[rowOf(def.option)] = fieldText(doc.value(def.section, def.key));
     const OptionDef &lastKey = optionDef(saveOrder().back());
     if (stored[rowOf(lastKey.option)].isEmpty()) // "宠物大小" decides whether saved data exist
-        return Failure{kNoSavedDataMessage, iniPath + u" has no value for " + lastKey.key};
+        return Failure{kNoSavedDataMessage, source + u" has no value for " + lastKey.key};
 
     for (const OptionDef &def : stylewright::options()) {
         const QString &text = stored[rowOf(def.option)];

@@ -26,6 +26,9 @@ Result<void> writeSettings(const QString &iniPath, const OptionSet &options, con
 // otherwise, each value read whole up to the longest text a field holds. A failure's `file`
 // says why the file could not be read, and is FileError::None when it holds no saved data.
 Result<void> readSettings(const QString &iniPath, OptionSet &options);
+// The same for bytes already in memory (a look kept in the program's resources); `source` names
+// them in the failure's reason. Nothing changes unless the bytes hold saved data.
+Result<void> readSettingsBytes(const QByteArray &bytes, const QString &source, OptionSet &options);
 
 // setup.ini in a program folder.
 QString settingsPath(const QString &folder);

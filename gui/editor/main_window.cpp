@@ -73,6 +73,14 @@ MainWindow::MainWindow(OptionSet &options, const QString &programFolder, Prompts
     // Made last, so that the window still opens with the focus where it always did.
     m_search = new OptionSearch(m_options, *m_form, m_tabs, this);
     auto *searchRow = new QHBoxLayout;
+    // A start for a new page, above the tabs, where a user looks first; the row has room to spare.
+    m_looksButton = new QPushButton(kLooksCaption, central);
+    m_looksButton->setObjectName(QStringLiteral("cmdlooks"));
+    m_looksButton->setAccessibleName(QStringLiteral("外观库"));
+    m_looksButton->setToolTip(QStringLiteral("从现成的外观开始，或保存自己的外观（Ctrl+L）"));
+    m_looksButton->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    connect(m_looksButton, &QPushButton::clicked, this, &MainWindow::looksRequested);
+    searchRow->addWidget(m_looksButton);
     searchRow->addStretch();
     searchRow->addWidget(m_search);
     layout->insertLayout(0, searchRow);

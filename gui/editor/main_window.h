@@ -28,6 +28,7 @@ inline const QString kMainWindowTitle = QStringLiteral("stylewright正式版 09.
 inline const QString kShowToolCaption = QStringLiteral("显示工具栏");
 inline const QString kHideToolCaption = QStringLiteral("隐藏工具栏");
 inline const QString kPreviewCaption = QStringLiteral("实时预览");
+inline const QString kLooksCaption = QStringLiteral("外观库…");
 
 // The row of buttons under the tabs, in window order.
 enum class WindowButton : quint8 { ReadSettings, SaveSettings, HuePick, LookAtCode, FetchSheet, ToolWindow, Preview };
@@ -47,6 +48,10 @@ public:
     OptionSearch &search() { return *m_search; }
     QTabWidget *tabs() const { return m_tabs; }
     QPushButton *button(WindowButton which) const { return m_buttons[int(which)]; }
+    // "外观库…" (Ctrl+L), left of the search field.
+    QPushButton *looksButton() const { return m_looksButton; }
+    // The folder setup.ini and the user's looks are kept in.
+    const QString &folder() const { return m_folder; }
     SecondaryWindows &secondaryWindows() { return *m_windows; }
     // Undo history, change marks, resets and autosave; history().step() makes one undo step.
     EditSafety &editSafety() { return *m_safety; }
@@ -64,6 +69,8 @@ signals:
     void closed();
     // The "实时预览" button was pressed.
     void previewRequested();
+    // "外观库…" was pressed.
+    void looksRequested();
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -85,6 +92,7 @@ private:
     EditSafety *m_safety;
     OptionSearch *m_search;
     std::array<QPushButton *, kWindowButtonCount> m_buttons{};
+    QPushButton *m_looksButton;
     bool m_toolWindowAsked = false; // the tool-window button's last click showed the tool window
 };
 

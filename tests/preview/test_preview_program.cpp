@@ -1,4 +1,4 @@
-// The preview program run as a user or a script runs it: one picture from a settings file.
+// The preview program run as a user or a script runs it: pictures from settings files.
 
 #include "local_http_server.h"
 #include "options/option_set.h"
@@ -7,6 +7,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -41,6 +42,7 @@ class TestPreviewProgram : public QObject {
     Q_OBJECT
 private slots:
     void pictureShowsTheChosenBodyColour();
+    void severalPicturesComeOneByOne();
     void badInputIsRefusedBeforeTheEngineStarts_data();
     void badInputIsRefusedBeforeTheEngineStarts();
     void helpIsAnswered();
@@ -87,6 +89,30 @@ void TestPreviewProgram::pictureShowsTheChosenBodyColour()
     QCOMPARE(QString::number(image.pixel(900, 200) & 0xffffff, 16), QStringLiteral("ee2211"));
 }
 
+void TestPreviewProgram::severalPicturesComeOneByOne()
+{
+    // One run for several settings files; each picture is named on standard output once saved.
+    QStringList arguments;
+    QStringList pictures;
+    for (const QString &colour : {QStringLiteral("ab1234"), QStringLiteral("12ab34"), QStringLiteral("1234ab")}) {
+        const QString settings = m_dir.filePath(colour + u".ini");
+        QVERIFY(saveSettings(settings, optionsWith({{Option::PageBackgroundColour, u"背景颜色#" + colour},
+                                                    {Option::HeaderMiddlePictureOn, QStringLiteral("0")}})));
+        pictures.append(m_dir.filePath(colour + u".png"));
+        arguments << QStringLiteral("--settings") << settings << QStringLiteral("--png") << pictures.last();
+    }
+    QProcess process;
+    process.start(QStringLiteral(PREVIEW_PROGRAM), arguments);
+    QVERIFY(process.waitForFinished(120000));
+    QCOMPARE(process.exitCode(), 0);
+    QCOMPARE(QString::fromUtf8(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts), pictures);
+    for (const QString &picture : pictures) {
+        const QImage image(picture);
+        QCOMPARE(image.size(), QSize(1024, 768)); // the page is 950 pixels wide: its sides show the body
+        QCOMPARE(QString::number(image.pixel(10, 400) & 0xffffff, 16), QFileInfo(picture).baseName());
+    }
+}
+
 void TestPreviewProgram::badInputIsRefusedBeforeTheEngineStarts_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -111,6 +137,10 @@ void TestPreviewProgram::badInputIsRefusedBeforeTheEngineStarts_data()
     QTest::newRow("no settings") << QStringList{png, out} << QStringLiteral("--settings");
     QTest::newRow("no picture") << QStringList{from, settings} << QStringLiteral("--png");
     QTest::newRow("settings without a name") << QStringList{png, out, from} << QStringLiteral("settings");
+    QTest::newRow("a picture short") << QStringList{from, settings, png, out, from, settings}
+                                     << QStringLiteral("2 个设置文件、1 个图片文件");
+    QTest::newRow("one bad file of two") << QStringList{from, settings, png, out, from, garbage, png, out}
+                                         << QStringLiteral("garbage.ini");
     QTest::newRow("size of nothing")
         << QStringList{from, settings, png, out, QStringLiteral("--size"), QStringLiteral("0x0")}
         << QStringLiteral("--size");

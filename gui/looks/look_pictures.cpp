@@ -1,0 +1,153 @@
+#include "looks/look_pictures.h"
+
+#include "base/atomic_file.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+
+namespace stylewright {
+namespace {
+
+constexpr QStringView kSettingsSuffix = u".ini";
+constexpr QStringView kDrawingSuffix = u".drawing.png"; // renamed to .png once the program says it is whole
+
+} // namespace
+
+QString pictureKey(const QByteArray &settings)
+{
+    return QString::fromLatin1(QCryptographicHash::hash(settings, QCryptographicHash::Sha256).toHex().left(32));
+}
+
+LookPictures::LookPictures(QString cacheFolder, QString program, QObject *parent)
+    : QObject(parent), m_folder(std::move(cacheFolder)), m_program(std::move(program))
+{
+}
+
+LookPictures::~LookPictures()
+{
+    if (m_process) {
+        m_process->disconnect(this);
+        m_process->kill();
+        m_process->waitForFinished(2000);
+        cleanUp();
+    }
+}
+
+bool LookPictures::canDraw() const
+{
+    return !m_program.isEmpty() && QFileInfo(m_program).isExecutable();
+}
+
+QString LookPictures::pictureFile(const QString &key) const
+{
+    return QDir(m_folder).filePath(key + u".png");
+}
+
+bool LookPictures::isDrawn(const QString &key) const
+{
+    return QFileInfo(pictureFile(key)).isFile();
+}
+
+void LookPictures::request(const QList<QByteArray> &settings)
+{
+    if (!canDraw())
+        return;
+    for (const QByteArray &bytes : settings) {
+        const QString key = pictureKey(bytes);
+        if (!isWaiting(key) && !m_failed.contains(key) && !isDrawn(key))
+            m_waiting.insert(key, bytes);
+    }
+    if (!m_process && !m_waiting.isEmpty())
+        startRun();
+}
+
+void LookPictures::startRun()
+{
+    if (!QDir().mkpath(m_folder)) {
+        qWarning("look pictures: cannot make %s", qPrintable(m_folder));
+        m_failed.unite(QSet<QString>(m_waiting.keyBegin(), m_waiting.keyEnd()));
+        m_waiting.clear();
+        emit runEnded();
+        return;
+    }
+    QStringList arguments;
+    const QDir folder(m_folder);
+    for (auto it = m_waiting.cbegin(); it != m_waiting.cend(); ++it) {
+        const QString settings = folder.filePath(it.key() + kSettingsSuffix);
+        if (const Result<void> written = replaceFileAtomically(settings, it.value()); !written) {
+            logFailure(written.failure());
+            m_failed.insert(it.key());
+            continue;
+        }
+        arguments << QStringLiteral("--settings") << settings << QStringLiteral("--png")
+                  << folder.filePath(it.key() + kDrawingSuffix);
+        m_running.insert(it.key());
+    }
+    m_waiting.clear();
+    if (m_running.isEmpty()) {
+        emit runEnded();
+        return;
+    }
+    arguments << QStringLiteral("--size") << QStringLiteral("%1x%2").arg(kWidth).arg(kHeight);
+    m_process = new QProcess(this);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen")); // never a window on screen
+    m_process->setProcessEnvironment(environment);
+    m_process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    connect(m_process, &QProcess::readyReadStandardOutput, this, &LookPictures::readDrawn);
+    connect(m_process, &QProcess::finished, this, &LookPictures::runFinished);
+    connect(m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            runFinished();
+    });
+    m_process->start(m_program, arguments);
+}
+
+void LookPictures::readDrawn()
+{
+    m_output += m_process->readAllStandardOutput();
+    for (qsizetype end; (end = m_output.indexOf('\n')) >= 0; m_output.remove(0, end + 1)) {
+        const QString drawing = QString::fromUtf8(m_output.left(end)).trimmed();
+        const QString name = QFileInfo(drawing).fileName();
+        if (!name.endsWith(kDrawingSuffix))
+            continue;
+        const QString key = name.chopped(kDrawingSuffix.size());
+        if (!m_running.remove(key))
+            continue;
+        QFile::remove(pictureFile(key));
+        if (QFile::rename(drawing, pictureFile(key)))
+            emit drawn(key);
+        else
+            m_failed.insert(key);
+    }
+}
+
+void LookPictures::runFinished()
+{
+    if (!m_process)
+        return;
+    readDrawn();
+    m_process->deleteLater();
+    m_process = nullptr;
+    m_failed.unite(m_running);
+    cleanUp();
+    m_running.clear();
+    m_output.clear();
+    emit runEnded();
+    if (!m_waiting.isEmpty())
+        startRun();
+}
+
+// The settings handed to the program and any picture it left unfinished.
+void LookPictures::cleanUp()
+{
+    QDir folder(m_folder);
+    for (const QString &file :
+         folder.entryList({u'*' + kSettingsSuffix, u'*' + kDrawingSuffix}, QDir::Files | QDir::Hidden))
+        folder.remove(file);
+}
+
+} // namespace stylewright

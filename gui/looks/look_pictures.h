@@ -1,0 +1,61 @@
+#pragma once
+// Pictures of looks, drawn by the preview program and kept in the data folder under a hash of a
+// look's settings: a look drawn once is never drawn again until its settings change. Every
+// missing picture is drawn in one run of the program, in the background; each comes as soon as
+// it is saved.
+
+#include <QByteArray>
+#include <QHash>
+#include <QObject>
+#include <QSet>
+#include <QString>
+
+class QProcess;
+
+namespace stylewright {
+
+// The name a look's settings are kept under.
+QString pictureKey(const QByteArray &settings);
+
+class LookPictures : public QObject {
+    Q_OBJECT
+public:
+    // program: the preview program; empty or missing, nothing is drawn.
+    LookPictures(QString cacheFolder, QString program, QObject *parent = nullptr);
+    ~LookPictures() override;
+
+    bool canDraw() const;
+    // Where the picture of these settings is kept, drawn or not.
+    QString pictureFile(const QString &key) const;
+    bool isDrawn(const QString &key) const;
+    // Still to be drawn in this run or the next.
+    bool isWaiting(const QString &key) const { return m_waiting.contains(key) || m_running.contains(key); }
+
+    // Draws the missing pictures of these settings; asked while a run goes on, they wait for the
+    // next run. A picture that cannot be drawn is not asked for again while this object lives.
+    void request(const QList<QByteArray> &settings);
+
+    // The argument size of the pictures: the sample page at its own scale.
+    static constexpr int kWidth = 1024, kHeight = 768;
+
+signals:
+    void drawn(const QString &key);
+    // A run ended; whatever it did not draw stays without a picture.
+    void runEnded();
+
+private:
+    void startRun();
+    void readDrawn();
+    void runFinished();
+    void cleanUp();
+
+    const QString m_folder;
+    const QString m_program;
+    QHash<QString, QByteArray> m_waiting; // key -> settings, for the next run
+    QSet<QString> m_running;
+    QSet<QString> m_failed;
+    QProcess *m_process = nullptr;
+    QByteArray m_output; // an unfinished line of the program's output
+};
+
+} // namespace stylewright

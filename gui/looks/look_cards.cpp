@@ -99,8 +99,9 @@ void LookCardDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
         const int markWidth = option.fontMetrics.horizontalAdvance(mark) + 8;
         const QRect markRect(nameLine.right() - markWidth, nameLine.top(), markWidth, nameLine.height());
         painter->setFont(option.font);
-        painter->drawText(markRect, Qt::AlignCenter, mark);
+        painter->setBrush(Qt::NoBrush); // a brush left from the card would paint over the word
         painter->drawRect(markRect.adjusted(0, 1, -1, -1));
+        painter->drawText(markRect, Qt::AlignCenter, mark);
         painter->setFont(nameFont);
         name = nameMetrics.elidedText(name, Qt::ElideRight, nameLine.width() - markWidth - 4);
     } else {

@@ -7,7 +7,7 @@
 namespace stylewright {
 namespace {
 
-constexpr int kPadding = 8;
+constexpr int kPadding = kCardPadding;
 
 QList<quint32> coloursOf(const QModelIndex &index)
 {
@@ -52,7 +52,7 @@ QPixmap colourStrip(const QList<quint32> &colours, const QSize &size)
 QSize LookCardDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &) const
 {
     const int lines = option.fontMetrics.height() * 2 + 4;
-    return {kCardPictureSize.width() + 2 * kPadding, kCardPictureSize.height() + lines + 3 * kPadding};
+    return {kCardWidth, kCardPictureSize.height() + lines + 3 * kPadding};
 }
 
 void LookCardDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const

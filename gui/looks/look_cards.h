@@ -21,6 +21,8 @@ enum LookCardRole {
 };
 
 inline constexpr QSize kCardPictureSize(192, 144);
+inline constexpr int kCardPadding = 8; // around the picture and the text of a card
+inline constexpr int kCardWidth = kCardPictureSize.width() + 2 * kCardPadding;
 
 // The main colours side by side, filling size.
 QPixmap colourStrip(const QList<quint32> &colours, const QSize &size);

@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace stylewright {
@@ -120,10 +121,14 @@ LookGallery::LookGallery(const OptionSet &options, const QString &dataFolder, co
     m_cards->setResizeMode(QListView::Adjust);
     m_cards->setMovement(QListView::Static);
     m_cards->setUniformItemSizes(true);
-    m_cards->setSpacing(4);
+    constexpr int kCardSpacing = 4;
+    m_cards->setSpacing(kCardSpacing);
     m_cards->setSelectionMode(QAbstractItemView::SingleSelection);
     m_cards->setItemDelegate(new LookCardDelegate(m_cards));
-    m_cards->setMinimumWidth(kCardPictureSize.width() + 48);
+    // Three cards across, with the room the frame and a scroll bar take.
+    const int scrollBar = m_cards->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_cards);
+    m_cards->setMinimumWidth(3 * (kCardWidth + 2 * kCardSpacing) + kCardSpacing + scrollBar +
+                             2 * m_cards->frameWidth() + 4);
 
     m_picture = new ScaledPicture(this);
     m_picture->setAccessibleName(QStringLiteral("外观图片"));

@@ -3,6 +3,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
 
 namespace stylewright {
 namespace {
@@ -117,7 +118,16 @@ QList<TextFinding> findingsOf(const QList<PageText> &texts)
     QList<TextFinding> findings;
     for (const PageText &text : texts) {
         TextFinding finding = judge(text);
-        if (finding.readability != Readability::Readable)
+        if (finding.readability == Readability::Readable)
+            continue;
+        const auto alike = std::find_if(findings.begin(), findings.end(), [&](const TextFinding &f) {
+            return f.sample == finding.sample && hexOf(f.text) == hexOf(finding.text) &&
+                   hexOf(f.background) == hexOf(finding.background) && f.readability == finding.readability &&
+                   areaCaptionOf(f) == areaCaptionOf(finding);
+        });
+        if (alike != findings.end())
+            ++alike->count;
+        else
             findings.append(std::move(finding));
     }
     return findings;

@@ -36,6 +36,7 @@ struct TextFinding {
     Rgba text, background; // as drawn: the text over the background, the layers down to the first opaque one
     QString sample;
     std::optional<ElementStyling> styling; // nothing for a text no option styles
+    int count = 1;                         // texts found alike: same area, words, colours
 };
 
 // An element and its ancestors as the page's script gives them: [[tag, id, classes], ...], root first.
@@ -45,7 +46,8 @@ std::optional<QList<PageText>> readPageTexts(const QByteArray &json);
 
 // The text laid over its layers, down to the first opaque colour (over white when none is).
 TextFinding judge(const PageText &text);
-// The texts below AA, and those over a picture, in page order.
+// The texts below AA, and those over a picture, in page order; texts alike in area, words and
+// colours (the navigation's dividers) are one finding.
 QList<TextFinding> findingsOf(const QList<PageText> &texts);
 
 // "3.导航设置", or "（页面本身）" for a text no option styles.

@@ -3,6 +3,8 @@
 #include "generators/css_text.h"
 #include "generators/generators.h"
 #include "generators/written_parts.h"
+#include "options/enabling.h"
+#include "options/field_captions.h"
 #include "options/option_set.h"
 
 namespace stylewright {
@@ -62,6 +64,21 @@ bool stylesNow(const OptionSet &options, Option option)
             return true;
     }
     return false;
+}
+
+QString whyStylesNothing(const OptionSet &options, Option option)
+{
+    if (stylesNow(options, option))
+        return {};
+    if (!options.isEnabled(option))
+        return enablingText(enablingSteps(options, option));
+    for (const RuleRef &ref : rulesFeeding(option)) {
+        for (const Switch &s : ref.rule->switches) {
+            if (s.kind == SwitchKind::Checked && !options.isChecked(s.option) && s.option != option)
+                return QStringLiteral("需先勾选“%1”").arg(fieldCaption(s.option));
+        }
+    }
+    return {};
 }
 
 } // namespace stylewright

@@ -4,10 +4,17 @@
 
 #include "options/catalogue.h"
 
+#include <QString>
+
 namespace stylewright {
 
 class OptionSet;
 
 bool stylesNow(const OptionSet &options, Option option);
+
+// Why a field styles nothing now, when a control says so: "需先勾选“添加背景图片”" for a greyed
+// field or an unticked box that switches its rules; empty when it styles something, or when
+// no control is the cause.
+QString whyStylesNothing(const OptionSet &options, Option option);
 
 } // namespace stylewright

@@ -3,6 +3,7 @@
 #include "generators/generators.h"
 #include "inspect/element_styling.h"
 #include "inspect/option_reach.h"
+#include "options/field_captions.h"
 #include "options/option_set.h"
 #include "preview/preview_sheet.h"
 
@@ -195,6 +196,11 @@ void TestElementStyling::aFieldStylesNothingWhileItsRuleIsOff()
     QVERIFY(stylesNow(o, PagePictureOn)); // ticking it would change the page
     o.setValue(PagePictureOn, QStringLiteral("1"));
     QVERIFY(stylesNow(o, PagePicture));
+    // An address left open while its box is unticked says which box.
+    o.setValue(NamePictureOn, QStringLiteral("0"));
+    QVERIFY(o.isEnabled(NamePicture) && !stylesNow(o, NamePicture));
+    QCOMPARE(whyStylesNothing(o, NamePicture), QStringLiteral("需先勾选“%1”").arg(fieldCaption(NamePictureOn)));
+    QVERIFY(whyStylesNothing(o, PageBackgroundColour).isEmpty());
 }
 
 void TestElementStyling::labelsNameTheAreaAndAFewFields()

@@ -15,3 +15,6 @@ QT_QPA_PLATFORM=offscreen ./bench_search
 if [ -x ./bench_preview_latency ]; then # built when Qt WebEngine is there; the engine's notes go to standard error
   QT_QPA_PLATFORM=offscreen ./bench_preview_latency 2>/dev/null
 fi
+if [ -x ./bench_inspector ]; then
+  QT_QPA_PLATFORM=offscreen ./bench_inspector 2>/dev/null
+fi

@@ -57,13 +57,14 @@ OptionSet worstCase()
         else
             o.setValue(optionAt(r), longText);
     }
-    for (const char16_t *size : {u"txtnfz", u"txtjjsize", u"txtdhunz", u"txtplzt", u"txtxtzt"})
+    for (Option size : {Option::NameFontSize, Option::IntroFontSize, Option::NavigationFontSize,
+                        Option::CommentFontSize, Option::ExtrasFontSize})
         o.setValue(size, QStringLiteral("123456789.125"));
-    for (const char16_t *effect : {u"cmbmjxg(0)", u"cmbmjxg(1)", u"cmbblogcnt"})
+    for (Option effect : {Option::NameEffect, Option::IntroEffect, Option::ArticleTextEffect})
         o.setValue(effect, QStringLiteral("阴影效果"));
-    o.setValue(u"cmblan", QStringLiteral("分三栏"));
-    o.setValue(u"cmbbfq", QStringLiteral("滤镜"));
-    o.setValue(u"cmbchongwu", QStringLiteral("600"));
+    o.setValue(Option::ColumnLayout, QStringLiteral("分三栏"));
+    o.setValue(Option::PlayerStyle, QStringLiteral("滤镜"));
+    o.setValue(Option::PetSize, QStringLiteral("600"));
     return o;
 }
 

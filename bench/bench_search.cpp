@@ -118,8 +118,12 @@ void keystrokeRows()
         return;
     }
     std::vector<double> strokes;
-    const QStringList queries{QStringLiteral("dh ztys"), QStringLiteral("导航 字体颜色"), QStringLiteral("背景图片"),
-                              QStringLiteral("bjys"),    QStringLiteral("txtbgc"),        QStringLiteral("zitiyanse"),
+    const QStringList queries{QStringLiteral("dh ztys"),
+                              QStringLiteral("导航 字体颜色"),
+                              QStringLiteral("背景图片"),
+                              QStringLiteral("bjys"),
+                              optionDef(Option::PageBackgroundColour).id.toString(),
+                              QStringLiteral("zitiyanse"),
                               QStringLiteral("tp")};
     for (int round = 0; round < 5; ++round) {
         for (const QString &query : queries) {

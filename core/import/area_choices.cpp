@@ -27,7 +27,8 @@ Dimension dimensionOf(const Switch &s)
     Dimension dimension;
     switch (s.kind) {
     case SwitchKind::Checked:
-        return {both(s.option, QStringLiteral("0")), both(s.option, QStringLiteral("1"))};
+        return {both(s.option, checkStateText(CheckState::Unchecked).toString()),
+                both(s.option, checkStateText(CheckState::Checked).toString())};
     case SwitchKind::Named:
         for (QStringView name : s.names)
             dimension.append(both(s.option, name.toString()));

@@ -50,8 +50,10 @@ std::array<qsizetype, kTabCount> lastStarts(QStringView css, const QStringList &
 // where it already writes the same: a colour keeps its label, a greyed box its state.
 QString valueToSet(Option option, const QString &current, const QString &read)
 {
-    if (optionDef(option).kind == OptionKind::Check)
-        return (current == u"1") == (read == u"1") ? current : read;
+    if (optionDef(option).kind == OptionKind::Check) {
+        const auto ticked = [](const QString &text) { return checkStateNamed(text) == CheckState::Checked; };
+        return ticked(current) == ticked(read) ? current : read;
+    }
     if (const std::optional<Switch> s = switchOf(option); s && s->kind == SwitchKind::Named)
         return s->nameActedOn(current) == s->nameActedOn(read) ? current : read;
     const WrittenPart part = writtenPart(option);

@@ -31,8 +31,10 @@ bool isBlankOrQuote(QChar c)
 // Whether the settings line of a value gives back exactly that value.
 bool settingsLineHolds(OptionKind kind, const QString &value)
 {
-    if (kind == OptionKind::Check)
-        return value == u"0" || value == u"1"; // the settings file knows no greyed state
+    if (kind == OptionKind::Check) { // the settings file knows no greyed state
+        const std::optional<CheckState> state = checkStateNamed(value);
+        return state && *state != CheckState::Greyed;
+    }
     if (value.contains(u'\r') || value.contains(u'\n'))
         return false;
     return value.isEmpty() || (!isBlankOrQuote(value.front()) && !isBlankOrQuote(value.back()));
@@ -130,7 +132,7 @@ Result<OptionSet> recordFrom(const IniDocument &doc, const QString &path)
         std::optional<QString> value = exact.isEmpty() ? doc.value(def.section, def.key) : unescaped(exact);
         if (!value)
             return damaged(path, u"a broken escape in " + def.id);
-        if (def.kind == OptionKind::Check && *value != u"0" && *value != u"1" && *value != u"2")
+        if (def.kind == OptionKind::Check && !checkStateNamed(*value))
             return damaged(path, u"no check state for " + def.id);
         record.setValue(def.option, *value);
     }

@@ -21,13 +21,13 @@ QString fieldText(QString text)
 }
 
 // A stored flag as a check box state; nothing when the text is not a number.
-std::optional<QString> flagState(const QString &stored)
+std::optional<CheckState> flagState(const QString &stored)
 {
     bool ok = false;
     const double number = stored.toDouble(&ok);
     if (!ok)
         return std::nullopt;
-    return number == 1 ? QStringLiteral("1") : QStringLiteral("0");
+    return number == 1 ? CheckState::Checked : CheckState::Unchecked;
 }
 
 } // namespace
@@ -42,10 +42,11 @@ QByteArray settingsBytes(const OptionSet &options, const QByteArray &previous)
     IniDocument doc(previous);
     for (Option option : saveOrder()) {
         const OptionDef &def = optionDef(option);
-        QString value = options.value(def.option);
-        if (def.kind == OptionKind::Check)
-            value = value == u"1" ? QStringLiteral("1") : QStringLiteral("0");
-        doc.setValue(def.section, def.key, value);
+        if (def.kind == OptionKind::Check) // the file knows no greyed state
+            doc.setValue(def.section, def.key,
+                         checkStateText(options.isChecked(option) ? CheckState::Checked : CheckState::Unchecked));
+        else
+            doc.setValue(def.section, def.key, options.value(option));
     }
     return doc.toBytes();
 }
@@ -82,13 +83,13 @@ Result<void> readSettings(const QString &iniPath, OptionSet &options)
         const QString &text = stored[rowOf(def.option)];
         if (def.kind != OptionKind::Check) {
             options.setValue(def.option, text);
-        } else if (const std::optional<QString> state = flagState(text)) {
-            options.setValue(def.option, *state);
+        } else if (const std::optional<CheckState> state = flagState(text)) {
+            options.setCheckState(def.option, *state);
         }
     }
     // Transparency and a body picture exclude each other whatever order they were loaded in, and
     // loading twice gives what loading once gives even when transparency was already on.
-    if (options.value(Option::MainTransparencyOn) != u"0")
+    if (options.checkState(Option::MainTransparencyOn) != CheckState::Unchecked)
         options.react(Option::MainTransparencyOn);
     return {};
 }

@@ -21,6 +21,26 @@ QPalette fieldPalette(const QPalette &base)
 // Room for the frame and margins around a line edit's text.
 constexpr int kFieldPadding = 14;
 
+Qt::CheckState toQt(CheckState state)
+{
+    switch (state) {
+    case CheckState::Checked:
+        return Qt::Checked;
+    case CheckState::Greyed:
+        return Qt::PartiallyChecked;
+    case CheckState::Unchecked:
+        break;
+    }
+    return Qt::Unchecked;
+}
+
+CheckState fromQt(int state)
+{
+    return state == Qt::PartiallyChecked ? CheckState::Greyed
+           : state == Qt::Checked        ? CheckState::Checked
+                                         : CheckState::Unchecked;
+}
+
 } // namespace
 
 FieldLook::FieldLook(QObject *owner) : m_noCompletion(new QCompleter(owner)) {}
@@ -100,7 +120,7 @@ void showOptionValue(QWidget *widget, OptionKind kind, const QString &value)
 {
     if (kind == OptionKind::Check) {
         auto *box = static_cast<QCheckBox *>(widget);
-        const Qt::CheckState state = value == u"1" ? Qt::Checked : value == u"2" ? Qt::PartiallyChecked : Qt::Unchecked;
+        const Qt::CheckState state = toQt(checkStateNamed(value).value_or(CheckState::Unchecked));
         if (state != Qt::PartiallyChecked)
             box->setTristate(false);
         box->setCheckState(state);
@@ -129,10 +149,8 @@ bool isTyped(const QWidget *widget, OptionKind kind)
 void onOptionEdited(QWidget *widget, OptionKind kind, QObject *context, std::function<void(const QString &)> changed)
 {
     if (kind == OptionKind::Check) {
-        QObject::connect(static_cast<QCheckBox *>(widget), &QCheckBox::stateChanged, context, [changed](int state) {
-            const int value = state == Qt::PartiallyChecked ? 2 : state == Qt::Checked ? 1 : 0;
-            changed(QString::number(value));
-        });
+        QObject::connect(static_cast<QCheckBox *>(widget), &QCheckBox::stateChanged, context,
+                         [changed](int state) { changed(checkStateText(fromQt(state)).toString()); });
     } else if (kind == OptionKind::Choice) {
         QObject::connect(static_cast<QComboBox *>(widget), &QComboBox::currentTextChanged, context, changed);
     } else {

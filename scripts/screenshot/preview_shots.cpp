@@ -38,28 +38,46 @@ void makeBusy(OptionSet &o, const QString &pictures)
         file.open(QIODevice::ReadOnly);
         return QString::fromLatin1("data:image/svg+xml;base64," + file.readAll().toBase64());
     };
-    const QList<QPair<const char *, QString>> values{
-        {"txtbgc", QStringLiteral("f4efe6")},    {"txtnc", QStringLiteral("8c5a3c")},
-        {"txtregh", QStringLiteral("170")},      {"chcmrl(0)", QStringLiteral("0")},
-        {"txtnol", QStringLiteral("fff8e7")},    {"txtjjcol", QStringLiteral("f3d9b1")},
-        {"cmbnf", QStringLiteral("黑体")},       {"txttabbgc", QStringLiteral("8c5a3c")},
-        {"chcqxdhx", QStringLiteral("0")},       {"txtdaohtop", QStringLiteral("0")},
-        {"txttabl", QStringLiteral("0")},        {"txtmkbgc", QStringLiteral("fffaf0")},
-        {"txtmkbtc", QStringLiteral("8c5a3c")},  {"txtwzbtztc", QStringLiteral("a0522d")},
-        {"txtwznrc", QStringLiteral("4a3b30")},  {"txtwzflc", QStringLiteral("8c5a3c")},
-        {"txtgrsc", QStringLiteral("6b4226")},   {"txtxcjjlzc", QStringLiteral("6b4226")},
-        {"txtxcjjlc", QStringLiteral("f3e3cf")}, {"txtyqwzc", QStringLiteral("8c5a3c")},
-        {"txtplzc", QStringLiteral("6b4226")},   {"txtxtzc", QStringLiteral("8c5a3c")},
-        {"cmblan", QStringLiteral("分三栏")},    {"txtzlan", QStringLiteral("950")},
-        {"txtlanf", QStringLiteral("220")},      {"txtlans", QStringLiteral("480")},
-        {"txtlant", QStringLiteral("220")},      {"chcbg", QStringLiteral("1")},
-        {"txtbgp", picture("theme1.svg")},       {"cmbbg", QStringLiteral("repeat")},
-        {"chcwzfjxp", QStringLiteral("0")},      {"cmbbfq", QStringLiteral("滤镜")},
-        {"cmbchongwu", QStringLiteral("100")},   {"chcgrpic", QStringLiteral("1")},
-        {"txtgrpic", picture("level.svg")},      {"txtgrph", QStringLiteral("20")},
+    const QList<QPair<Option, QString>> values{
+        {Option::PageBackgroundColour, QStringLiteral("f4efe6")},
+        {Option::HeaderColour, QStringLiteral("8c5a3c")},
+        {Option::HeaderHeight, QStringLiteral("170")},
+        {Option::HeaderMiddlePictureOn, QStringLiteral("0")},
+        {Option::NameColour, QStringLiteral("fff8e7")},
+        {Option::IntroColour, QStringLiteral("f3d9b1")},
+        {Option::NameFont, QStringLiteral("黑体")},
+        {Option::NavigationColour, QStringLiteral("8c5a3c")},
+        {Option::NavigationHideDividers, QStringLiteral("0")},
+        {Option::NavigationTop, QStringLiteral("0")},
+        {Option::NavigationLeft, QStringLiteral("0")},
+        {Option::ModuleColour, QStringLiteral("fffaf0")},
+        {Option::ModuleTitleColour, QStringLiteral("8c5a3c")},
+        {Option::ArticleTitleColour, QStringLiteral("a0522d")},
+        {Option::ArticleTextColour, QStringLiteral("4a3b30")},
+        {Option::CategoryColour, QStringLiteral("8c5a3c")},
+        {Option::ProfileColour, QStringLiteral("6b4226")},
+        {Option::AlbumColour, QStringLiteral("6b4226")},
+        {Option::AlbumBarColour, QStringLiteral("f3e3cf")},
+        {Option::LinksColour, QStringLiteral("8c5a3c")},
+        {Option::CommentColour, QStringLiteral("6b4226")},
+        {Option::ExtrasColour, QStringLiteral("8c5a3c")},
+        {Option::ColumnLayout, QStringLiteral("分三栏")},
+        {Option::ColumnsTotalWidth, QStringLiteral("950")},
+        {Option::FirstColumnWidth, QStringLiteral("220")},
+        {Option::SecondColumnWidth, QStringLiteral("480")},
+        {Option::ThirdColumnWidth, QStringLiteral("220")},
+        {Option::PagePictureOn, QStringLiteral("1")},
+        {Option::PagePicture, picture("theme1.svg")},
+        {Option::PagePictureRepeat, QStringLiteral("repeat")},
+        {Option::ArticleDividerPictureOn, QStringLiteral("0")},
+        {Option::PlayerStyle, QStringLiteral("滤镜")},
+        {Option::PetSize, QStringLiteral("100")},
+        {Option::ProfilePictureOn, QStringLiteral("1")},
+        {Option::ProfilePicture, picture("level.svg")},
+        {Option::ProfilePictureHeight, QStringLiteral("20")},
     };
-    for (const auto &[id, value] : values)
-        o.setValue(id, value);
+    for (const auto &[option, value] : values)
+        o.setValue(option, value);
 }
 
 bool shoot(LivePreview &preview, MainWindow &window, const QString &path)
@@ -117,7 +135,7 @@ int main(int argc, char *argv[])
     makeBusy(record, QString::fromLocal8Bit(argv[2]));
     if (!shoot(*preview, window, out.filePath(QStringLiteral("preview-busy.png"))))
         return 1;
-    record.setValue("txtnfz", QStringLiteral("36px"));
+    record.setValue(Option::NameFontSize, QStringLiteral("36px"));
     if (!shoot(*preview, window, out.filePath(QStringLiteral("preview-notice.png"))))
         return 1;
     return shootCodeTab(record, out.filePath(QStringLiteral("preview-code.png"))) ? 0 : 1;

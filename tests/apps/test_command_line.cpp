@@ -44,7 +44,7 @@ void writeBytes(const QString &path, const QByteArray &bytes)
 void saveWithBackground(const QString &iniPath, const QString &colour)
 {
     QDir().mkpath(QFileInfo(iniPath).path());
-    QVERIFY(saveSettings(iniPath, optionsWith({{u"txtbgc"_s, colour}})));
+    QVERIFY(saveSettings(iniPath, optionsWith({{Option::PageBackgroundColour, colour}})));
 }
 
 } // namespace
@@ -143,10 +143,10 @@ void TestCommandLine::cssIsWhatTheButtonsAppend()
 {
     const QString ini = m_dir.filePath(u"saved/setup.ini"_s);
     QDir().mkpath(m_dir.filePath(u"saved"_s));
-    QVERIFY(saveSettings(ini, optionsWith({{u"txtbgc"_s, u"#12ab34"_s},
-                                           {u"cmbnf"_s, u"微软雅黑"_s},
-                                           {u"txtnfz"_s, u"12.5"_s},
-                                           {u"chcqxdhx"_s, u"0"_s}})));
+    QVERIFY(saveSettings(ini, optionsWith({{Option::PageBackgroundColour, u"#12ab34"_s},
+                                           {Option::NameFont, u"微软雅黑"_s},
+                                           {Option::NameFontSize, u"12.5"_s},
+                                           {Option::NavigationHideDividers, u"0"_s}})));
     OptionSet loaded;
     QVERIFY(loadSettings(ini, loaded));
     // The eleven buttons pressed in tab order into another folder.
@@ -200,7 +200,7 @@ void TestCommandLine::sizeThatIsNotANumber()
 {
     const QString ini = m_dir.filePath(u"nan/setup.ini"_s);
     QDir().mkpath(m_dir.filePath(u"nan"_s));
-    QVERIFY(saveSettings(ini, optionsWith({{u"txtdhunz"_s, u"abc"_s}})));
+    QVERIFY(saveSettings(ini, optionsWith({{Option::NavigationFontSize, u"abc"_s}})));
     OptionSet loaded;
     QVERIFY(loadSettings(ini, loaded));
     const Result<QStringList> refused = generateArea(Area::Navigation, loaded);
@@ -307,8 +307,8 @@ void TestCommandLine::theWindowAndCssAgree_data()
     QTest::addColumn<QString>("kind"); // "file", or what stands where the file should be
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("loads");
-    const QByteArray saved =
-        settingsBytes(optionsWith({{u"chcbg"_s, u"1"_s}, {u"txtbgp"_s, u"http://a.test/"_s + QString(3000, u'p')}}));
+    const QByteArray saved = settingsBytes(optionsWith(
+        {{Option::PagePictureOn, u"1"_s}, {Option::PagePicture, u"http://a.test/"_s + QString(3000, u'p')}}));
     QTest::newRow("saved settings, a long value") << u"file"_s << saved << true;
     QTest::newRow("NUL bytes") << u"file"_s << QByteArray("; \0\0\r\n", 6) + saved << true;
     QTest::newRow("not GBK") << u"file"_s << QByteArray(saved).replace("#000000", "#\xff\x20\x80") << true;
@@ -357,7 +357,7 @@ void TestCommandLine::theWindowAndCssAgree()
         expected += decodeGbk(encodeBlock(*generateArea(tab.area, window))).toUtf8();
     QCOMPARE(printed.status, 0);
     QCOMPARE(printed.out, expected);
-    QVERIFY(printed.out.contains(window.value(u"txtbgp").toUtf8())); // whole, however long
+    QVERIFY(printed.out.contains(window.value(Option::PagePicture).toUtf8())); // whole, however long
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -163,14 +163,14 @@ void TestSingleEditor::killedEditorsLockIsTakenOver()
     killed->kill();
     QVERIFY(killed->waitForFinished());
     // What its autosave had left, beside its lock and its socket's name.
-    QVERIFY(writeRecovery(recoveryPath(data.path()), optionsWith({{u"txtregh"_s, u"7"_s}})));
+    QVERIFY(writeRecovery(recoveryPath(data.path()), optionsWith({{Option::HeaderHeight, u"7"_s}})));
 
     BoxAnswerer yes(true);
     const EditorStart next = open(data.path());
     QVERIFY(next.editor && next.editor->holdsFolder());
     QCOMPARE(lockHolder(data.path()), QCoreApplication::applicationPid());
     QCOMPARE(yes.said, QStringList{kRecoveryQuestion});
-    QCOMPARE(next.editor->window().options().value("txtregh"), u"7"_s);
+    QCOMPARE(next.editor->window().options().value(Option::HeaderHeight), u"7"_s);
     QVERIFY(next.editor->window().editSafety().isAutosaving());
 
     // The killed editor's socket name now reaches the new holder.
@@ -185,7 +185,7 @@ void TestSingleEditor::runningEditorsAutosaveIsNotOffered()
     QProcess *running = start(data.path());
     QTRY_COMPARE_WITH_TIMEOUT(lockHolder(data.path()), running->processId(), kWaitMs);
     const QString autosaved = recoveryPath(data.path()); // the running editor's own
-    QVERIFY(writeRecovery(autosaved, optionsWith({{u"txtregh"_s, u"8"_s}})));
+    QVERIFY(writeRecovery(autosaved, optionsWith({{Option::HeaderHeight, u"8"_s}})));
 
     BoxAnswerer no(false);
     const EditorStart later = open(data.path());
@@ -200,7 +200,7 @@ void TestSingleEditor::runningEditorsAutosaveIsNotOffered()
 void TestSingleEditor::readOnlyFolderStartsWithoutAutosave()
 {
     QTemporaryDir data;
-    QVERIFY(writeRecovery(recoveryPath(data.path()), optionsWith({{u"txtregh"_s, u"9"_s}})));
+    QVERIFY(writeRecovery(recoveryPath(data.path()), optionsWith({{Option::HeaderHeight, u"9"_s}})));
     ReadOnlyPath guard(data.path());
     if (!guard.isReadOnly())
         QSKIP("this machine cannot make a folder read-only");
@@ -218,7 +218,7 @@ void TestSingleEditor::readOnlyFolderStartsWithoutAutosave()
 void TestSingleEditor::silentHolderDoesNotHoldUpTheStart()
 {
     QTemporaryDir data;
-    QVERIFY(writeRecovery(recoveryPath(data.path()), optionsWith({{u"txtregh"_s, u"6"_s}})));
+    QVERIFY(writeRecovery(recoveryPath(data.path()), optionsWith({{Option::HeaderHeight, u"6"_s}})));
     // A live holder of the lock whose socket takes the request and never answers.
     QLockFile held(folderLockPath(data.path()));
     held.setStaleLockTime(0);

@@ -98,7 +98,7 @@ void TestWriteFaults::settingsSave()
         QVERIFY(saveSettings(ini, OptionSet()));
     const QByteArray previous = readFile(ini);
     OptionSet changed;
-    changed.setValue(u"txtbgp", QString(3000, u'墨'));
+    changed.setValue(Option::PagePicture, QString(3000, u'墨'));
     // What a save without faults writes over the same earlier file.
     QTemporaryDir scratch;
     const QString whole = settingsPath(scratch.path());

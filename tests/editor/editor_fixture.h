@@ -49,21 +49,12 @@ struct Editor {
 
     QString folder() const { return dir.path(); }
 
-    // A widget by object name; an option's widget is built with its tab when needed.
-    template <typename T = QWidget> T *find(QStringView name)
-    {
-        if (const std::optional<Option> option = optionById(name))
-            form()->buildTab(optionDef(*option).area);
-        return window.findChild<T *>(name.toString());
-    }
-
     // An option's field, its tab built when needed.
     template <typename T = QWidget> T *field(Option option) { return qobject_cast<T *>(form()->builtField(option)); }
 
     OptionForm *form() { return &window.form(); }
 
     // Brings the option's tab forward, as a click on the tab does.
-    void showTabOf(QStringView option) { showTab(optionDef(*optionById(option)).area); }
     void showTabOf(Option option) { showTab(optionDef(option).area); }
 
     void showTab(Area area)

@@ -36,28 +36,28 @@ inline QWidget *keysOf(QWidget *field)
 
 // Gives the field the keyboard focus, as a click would (without the click, which pastes into a
 // colour field).
-inline QWidget *focusField(Editor &e, QStringView id)
+inline QWidget *focusField(Editor &e, Option option)
 {
-    e.showTabOf(id);
+    e.showTabOf(option);
     QApplication::setActiveWindow(&e.window);
-    QWidget *keys = keysOf(e.find(id));
+    QWidget *keys = keysOf(e.field(option));
     keys->setFocus(Qt::MouseFocusReason);
     return keys;
 }
 
 // Types into the field one key per character, after the text already there.
-inline void typeInto(Editor &e, QStringView id, const QString &text)
+inline void typeInto(Editor &e, Option option, const QString &text)
 {
-    QWidget *keys = focusField(e, id);
+    QWidget *keys = focusField(e, option);
     QTest::keyClick(keys, Qt::Key_End);
     for (QChar c : text)
         QTest::sendKeyEvent(QTest::Click, keys, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
-inline void clickBox(Editor &e, QStringView id)
+inline void clickBox(Editor &e, Option option)
 {
-    e.showTabOf(id);
-    QTest::mouseClick(e.find(id), Qt::LeftButton);
+    e.showTabOf(option);
+    QTest::mouseClick(e.field(option), Qt::LeftButton);
 }
 
 } // namespace stylewright::testing

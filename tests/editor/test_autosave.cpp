@@ -78,11 +78,11 @@ bool writeAfterDelay(ClockedEditor &e)
 
 OptionSet someEdits()
 {
-    return optionsWith({{u"chcbg"_s, u"1"_s},
-                        {u"txtbgp"_s, u"http://x/y.gif"_s},
-                        {u"txtregh"_s, u"250"_s},
-                        {u"cmblan"_s, u"分三栏"_s},
-                        {u"chcmrl(2)"_s, u"2"_s}});
+    return optionsWith({{Option::PagePictureOn, u"1"_s},
+                        {Option::PagePicture, u"http://x/y.gif"_s},
+                        {Option::HeaderHeight, u"250"_s},
+                        {Option::ColumnLayout, u"分三栏"_s},
+                        {Option::HeaderRightPictureOn, u"2"_s}});
 }
 
 } // namespace
@@ -110,10 +110,10 @@ void TestAutosave::writesASecondAfterTheFirstChangeAndNeverWhileIdle()
     QVERIFY(!QFile::exists(e.recoveryFile()));
 
     QSignalSpy written(&e.autosave(), &Autosave::written);
-    typeInto(e, u"txtregh", u"1"_s);
+    typeInto(e, Option::HeaderHeight, u"1"_s);
     e.clock->advance(600ms);
-    clickBox(e, u"chcbg");
-    typeInto(e, u"txtbgp", u"2"_s);
+    clickBox(e, Option::PagePictureOn);
+    typeInto(e, Option::PagePicture, u"2"_s);
     e.clock->advance(399ms); // later changes do not put the write off
     QCOMPARE(e.autosave().writesStarted(), 0);
     e.clock->advance(1ms);
@@ -135,11 +135,11 @@ void TestAutosave::aChangeDuringAWriteGoesInTheNextOne()
 {
     ClockedEditor e;
     QSignalSpy written(&e.autosave(), &Autosave::written);
-    typeInto(e, u"txtregh", u"1"_s);
+    typeInto(e, Option::HeaderHeight, u"1"_s);
     const RecordState carried = stateOf(e.record);
     e.clock->advance(Autosave::kDelay);
     QCOMPARE(e.autosave().writesStarted(), 1);
-    typeInto(e, u"txtregh", u"2"_s);
+    typeInto(e, Option::HeaderHeight, u"2"_s);
     QVERIFY(written.isEmpty()); // the write was still under way: it ends in the event loop
     QVERIFY(writeFinishes(written));
     QVERIFY(stateOf(*readRecovery(e.recoveryFile())) == carried);
@@ -153,7 +153,7 @@ void TestAutosave::makesTheDataFolderWhenItIsNotThereYet()
     QTemporaryDir parent;
     const QString folder = parent.filePath(u"stylewright"_s); // made on the first save, or now
     ClockedEditor e(folder);
-    typeInto(e, u"txtregh", u"1"_s);
+    typeInto(e, Option::HeaderHeight, u"1"_s);
     QVERIFY(writeAfterDelay(e));
     QVERIFY(readRecovery(recoveryPath(folder)).ok());
 }
@@ -161,23 +161,23 @@ void TestAutosave::makesTheDataFolderWhenItIsNotThereYet()
 void TestAutosave::savingAndACleanCloseRemoveTheFile()
 {
     ClockedEditor e;
-    typeInto(e, u"txtregh", u"1"_s);
+    typeInto(e, Option::HeaderHeight, u"1"_s);
     QVERIFY(writeAfterDelay(e));
-    QTest::mouseClick(e.find(u"cmdsave"), Qt::LeftButton);
+    QTest::mouseClick(e.window.button(WindowButton::SaveSettings), Qt::LeftButton);
     e.autosave().waitForWrites();
     QVERIFY(!QFile::exists(e.recoveryFile()));
 
     // A save that fails keeps it.
-    typeInto(e, u"txtregh", u"2"_s);
+    typeInto(e, Option::HeaderHeight, u"2"_s);
     QVERIFY(writeAfterDelay(e));
     QFile::remove(settingsPath(e.folder()));
     QVERIFY(QDir(e.folder()).mkdir(u"setup.ini"_s)); // a folder where the file should be
-    QTest::mouseClick(e.find(u"cmdsave"), Qt::LeftButton);
+    QTest::mouseClick(e.window.button(WindowButton::SaveSettings), Qt::LeftButton);
     e.autosave().waitForWrites();
     QVERIFY(QFile::exists(e.recoveryFile()));
 
     // A change still waiting for its write when the window closes is not written after it.
-    typeInto(e, u"txtregh", u"3"_s);
+    typeInto(e, Option::HeaderHeight, u"3"_s);
     e.prompts.shown.clear();
     const int started = e.autosave().writesStarted();
     e.window.close();
@@ -191,7 +191,7 @@ void TestAutosave::aFailedWriteIsOneQuietNoticeAndTriedAgainOnTheNextChange()
     ClockedEditor e;
     QSignalSpy failed(&e.autosave(), &Autosave::failed);
     e.autosave().setFaults({20, false}); // a full disk
-    typeInto(e, u"txtregh", u"1"_s);
+    typeInto(e, Option::HeaderHeight, u"1"_s);
     QVERIFY(writeAfterDelay(e));
     const QString notice = e.window.statusBar()->currentMessage();
     QVERIFY2(notice.startsWith(u"自动保存失败"_s), qPrintable(notice));
@@ -199,14 +199,14 @@ void TestAutosave::aFailedWriteIsOneQuietNoticeAndTriedAgainOnTheNextChange()
 
     e.clock->advance(10 * Autosave::kDelay); // nothing is tried again while nothing changes
     QCOMPARE(e.autosave().writesStarted(), 1);
-    typeInto(e, u"txtregh", u"2"_s); // editing goes on; the next change tries again
-    QCOMPARE(e.record.value("txtregh"), u"30012"_s);
+    typeInto(e, Option::HeaderHeight, u"2"_s); // editing goes on; the next change tries again
+    QCOMPARE(e.record.value(Option::HeaderHeight), u"30012"_s);
     QVERIFY(writeAfterDelay(e));
     QCOMPARE(failed.size(), 1);
     QVERIFY(e.prompts.shown.isEmpty()); // no message box
 
     e.autosave().setFaults({});
-    typeInto(e, u"txtregh", u"3"_s);
+    typeInto(e, Option::HeaderHeight, u"3"_s);
     QVERIFY(writeAfterDelay(e));
     QVERIFY(e.window.statusBar()->currentMessage().isEmpty());
     QVERIFY(stateOf(*readRecovery(e.recoveryFile())) == stateOf(e.record));
@@ -225,7 +225,7 @@ void TestAutosave::theNextStartOffersTheUnsavedOptionsOrDropsThem()
         QCOMPARE(e.prompts.shown[0].title, kConfirmTitle);
         QCOMPARE(e.prompts.shown[0].text, kRecoveryQuestion);
         QVERIFY(stateOf(e.record) == stateOf(unsaved));
-        QCOMPARE(e.record.value("chcmrl(2)"), u"2"_s); // the greyed state, which setup.ini cannot hold
+        QCOMPARE(e.record.value(Option::HeaderRightPictureOn), u"2"_s); // the greyed state, which setup.ini cannot hold
         QCOMPARE(e.window.history().stack().count(), 1);
         e.window.history().undo();
         QVERIFY(stateOf(e.record) == stateOf(OptionSet()));

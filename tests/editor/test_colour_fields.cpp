@@ -14,10 +14,10 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-QLineEdit *field(Editor &e, QStringView id)
+QLineEdit *field(Editor &e, Option option)
 {
-    e.showTabOf(id);
-    return e.find<QLineEdit>(id);
+    e.showTabOf(option);
+    return e.field<QLineEdit>(option);
 }
 
 QColor background(QLineEdit *edit)
@@ -56,58 +56,58 @@ private slots:
 
 void TestColourFields::clickPastesTheClipboard_data()
 {
-    QTest::addColumn<QString>("id");
+    QTest::addColumn<Option>("option");
     QTest::addColumn<bool>("hasText");
     QTest::addColumn<QString>("clipboard");
     QTest::addColumn<QString>("text");
-    QTest::newRow("picker digits") << u"txtxtzc"_s << true << u"#5577ff"_s << u"#5577ff"_s;
-    QTest::newRow("any text, verbatim") << u"txtgrsc"_s << true << u" red \t"_s << u" red \t"_s;
-    QTest::newRow("no text") << u"txtbgc"_s << false << QString() << QString();
-    QTest::newRow("empty text") << u"txtssanc"_s << true << QString() << QString();
+    QTest::newRow("picker digits") << Option::ExtrasColour << true << u"#5577ff"_s << u"#5577ff"_s;
+    QTest::newRow("any text, verbatim") << Option::ProfileColour << true << u" red \t"_s << u" red \t"_s;
+    QTest::newRow("no text") << Option::PageBackgroundColour << false << QString() << QString();
+    QTest::newRow("empty text") << Option::SearchButtonColour << true << QString() << QString();
     QTest::newRow("huge text is cut to a field's length")
-        << u"txtplzc"_s << true << QString(100000, u'9') << QString(32767, u'9');
+        << Option::CommentColour << true << QString(100000, u'9') << QString(32767, u'9');
 }
 
 void TestColourFields::clickPastesTheClipboard()
 {
-    QFETCH(QString, id);
+    QFETCH(Option, option);
     QFETCH(bool, hasText);
     QFETCH(QString, clipboard);
     QFETCH(QString, text);
     Editor e;
     setClipboard(hasText ? &clipboard : nullptr);
-    QLineEdit *edit = field(e, id);
+    QLineEdit *edit = field(e, option);
     QTest::mouseClick(edit, Qt::LeftButton);
     QCOMPARE(edit->text(), text);
-    QCOMPARE(e.window.options().value(id), text);
+    QCOMPARE(e.window.options().value(option), text);
     QVERIFY(e.colours.offered.isEmpty());
 }
 
 void TestColourFields::doubleClickChoosesAColour_data()
 {
-    QTest::addColumn<QString>("id");
+    QTest::addColumn<Option>("option");
     QTest::addColumn<QColor>("chosen");
     QTest::addColumn<QString>("text");
-    QTest::newRow("pure red") << u"txtgrsc"_s << QColor(255, 0, 0) << u"字体颜色#FF0000"_s;
-    QTest::newRow("dark blue") << u"txtwzflcv"_s << QColor(0, 0, 128) << u"已访问字体颜色#000080"_s;
-    QTest::newRow("button label") << u"txtssanc"_s << QColor(10, 171, 205) << u"按钮颜色#0AABCD"_s;
+    QTest::newRow("pure red") << Option::ProfileColour << QColor(255, 0, 0) << u"字体颜色#FF0000"_s;
+    QTest::newRow("dark blue") << Option::CategoryVisitedColour << QColor(0, 0, 128) << u"已访问字体颜色#000080"_s;
+    QTest::newRow("button label") << Option::SearchButtonColour << QColor(10, 171, 205) << u"按钮颜色#0AABCD"_s;
     QTest::newRow("disabled effect colour stays out of reach")
-        << u"txtfgu"_s << QColor(1, 2, 3) << u"效果颜色#ffffff"_s;
+        << Option::NameEffectColour << QColor(1, 2, 3) << u"效果颜色#ffffff"_s;
 }
 
 void TestColourFields::doubleClickChoosesAColour()
 {
-    QFETCH(QString, id);
+    QFETCH(Option, option);
     QFETCH(QColor, chosen);
     QFETCH(QString, text);
     Editor e;
     const QString pasted = u"pasted"_s;
     setClipboard(&pasted);
     e.colours.answers = {chosen};
-    QLineEdit *edit = field(e, id);
+    QLineEdit *edit = field(e, option);
     QTest::mouseDClick(edit, Qt::LeftButton);
     QCOMPARE(edit->text(), text);
-    QCOMPARE(e.window.options().value(id), text);
+    QCOMPARE(e.window.options().value(option), text);
     if (edit->isEnabled())
         QCOMPARE(background(edit), chosen);
 }
@@ -115,56 +115,57 @@ void TestColourFields::doubleClickChoosesAColour()
 void TestColourFields::dialogKeepsItsColourForTheRun()
 {
     Editor e;
-    QLineEdit *first = field(e, u"txtjjcol");
+    QLineEdit *first = field(e, Option::IntroColour);
     QTest::mouseDClick(first, Qt::LeftButton); // cancelled at first: black
     QCOMPARE(first->text(), u"字体颜色#000000"_s);
     QCOMPARE(background(first), QColor(Qt::black));
 
     e.colours.answers = {QColor(0x12, 0x34, 0x56)};
-    QLineEdit *second = field(e, u"txtmkbtcv");
+    QLineEdit *second = field(e, Option::ModuleTitleVisitedColour);
     QTest::mouseDClick(second, Qt::LeftButton);
     QCOMPARE(second->text(), u"已访问字体颜色#123456"_s);
 
-    QLineEdit *third = field(e, u"txtnc"); // cancelled later: the colour chosen last, in another field
+    QLineEdit *third = field(e, Option::HeaderColour); // cancelled later: the colour chosen last, in another field
     QTest::mouseDClick(third, Qt::LeftButton);
     QCOMPARE(third->text(), u"背景颜色#123456"_s);
     QCOMPARE(background(third), QColor(0x12, 0x34, 0x56));
     QCOMPARE(e.colours.offered, (QList<QColor>{Qt::black, Qt::black, QColor(0x12, 0x34, 0x56)}));
     // Only txtnc itself changed.
-    QCOMPARE(e.window.options().value("txtbgc"), u"背景颜色#000000"_s);
+    QCOMPARE(e.window.options().value(Option::PageBackgroundColour), u"背景颜色#000000"_s);
 }
 
 void TestColourFields::pageBackgroundCarriesThreeFields()
 {
     Editor e;
-    e.window.options().setValue("chcxcjj", u"1"_s); // a disabled follower changes too
+    e.window.options().setValue(Option::AlbumBarPictureOn, u"1"_s); // a disabled follower changes too
     e.colours.answers = {QColor(0xAB, 0xCD, 0xEF)};
-    QTest::mouseDClick(field(e, u"txtbgc"), Qt::LeftButton);
-    const QColor text = textColour(e.find<QLineEdit>(u"txtbgc"));
-    for (QStringView id : {u"txtbgc", u"txtnc", u"txtmkbgc", u"txtxcjjlc"}) {
-        auto *edit = e.find<QLineEdit>(id);
+    QTest::mouseDClick(field(e, Option::PageBackgroundColour), Qt::LeftButton);
+    const QColor text = textColour(e.field<QLineEdit>(Option::PageBackgroundColour));
+    for (Option option :
+         {Option::PageBackgroundColour, Option::HeaderColour, Option::ModuleColour, Option::AlbumBarColour}) {
+        auto *edit = e.field<QLineEdit>(option);
         QCOMPARE(edit->text(), u"背景颜色#ABCDEF"_s);
         QCOMPARE(background(edit), QColor(0xAB, 0xCD, 0xEF));
         QCOMPARE(textColour(edit), text);
     }
-    QCOMPARE(e.window.options().value("txtssbg"), u"背景颜色#000000"_s);
+    QCOMPARE(e.window.options().value(Option::SearchColour), u"背景颜色#000000"_s);
 }
 
 void TestColourFields::leavingAWidthMirrorsIt_data()
 {
-    QTest::addColumn<QString>("from");
-    QTest::addColumn<QString>("to");
-    QTest::newRow("body width to total") << u"txtkd"_s << u"txtzlan"_s;
-    QTest::newRow("total to body width") << u"txtzlan"_s << u"txtkd"_s;
+    QTest::addColumn<Option>("from");
+    QTest::addColumn<Option>("to");
+    QTest::newRow("body width to total") << Option::BodyWidth << Option::ColumnsTotalWidth;
+    QTest::newRow("total to body width") << Option::ColumnsTotalWidth << Option::BodyWidth;
 }
 
 void TestColourFields::leavingAWidthMirrorsIt()
 {
-    QFETCH(QString, from);
-    QFETCH(QString, to);
+    QFETCH(Option, from);
+    QFETCH(Option, to);
     Editor e;
-    e.window.options().setValue("chckd", u"1"_s);
-    e.window.options().setValue("cmblan", u"分两栏"_s);
+    e.window.options().setValue(Option::BodyWidthOn, u"1"_s);
+    e.window.options().setValue(Option::ColumnLayout, u"分两栏"_s);
     e.window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&e.window));
     QLineEdit *edit = field(e, from);
@@ -174,18 +175,18 @@ void TestColourFields::leavingAWidthMirrorsIt()
     QCOMPARE(e.window.options().value(to), u"980"_s); // not while typing
     QTest::keyClick(edit, Qt::Key_Tab);
     QVERIFY(!edit->hasFocus());
-    QCOMPARE(e.find<QLineEdit>(to)->text(), u"8x0"_s);
+    QCOMPARE(e.field<QLineEdit>(to)->text(), u"8x0"_s);
 }
 
 void TestColourFields::loadingDoesNotMirror()
 {
     Editor e;
     OptionSet saved;
-    saved.setValue("txtkd", u"700"_s);
+    saved.setValue(Option::BodyWidth, u"700"_s);
     QVERIFY(saveSettings(settingsPath(e.folder()), saved));
-    QTest::mouseClick(e.find(u"cmdread"), Qt::LeftButton);
-    QCOMPARE(e.find<QLineEdit>(u"txtkd")->text(), u"700"_s);
-    QCOMPARE(e.find<QLineEdit>(u"txtzlan")->text(), u"980"_s);
+    QTest::mouseClick(e.window.button(WindowButton::ReadSettings), Qt::LeftButton);
+    QCOMPARE(e.field<QLineEdit>(Option::BodyWidth)->text(), u"700"_s);
+    QCOMPARE(e.field<QLineEdit>(Option::ColumnsTotalWidth)->text(), u"980"_s);
 }
 
 // Clicks, double clicks and odd clipboard contents on every colour field, in any order.
@@ -197,14 +198,14 @@ void TestColourFields::anyClickSequenceLeavesTheWindowUsable()
     for (const OptionDef &def : options()) {
         if (def.kind != OptionKind::Colour)
             continue;
-        QLineEdit *edit = field(e, def.id);
+        QLineEdit *edit = field(e, def.option);
         setClipboard(&clips[n % clips.size()]);
         e.colours.answers = {QColor(n, 255 - n, n * 3 % 256), std::nullopt};
         QTest::mouseClick(edit, Qt::LeftButton);
         QTest::mouseDClick(edit, Qt::LeftButton);
         QTest::mouseDClick(edit, Qt::LeftButton);
         QTest::mouseClick(edit, Qt::LeftButton);
-        QCOMPARE(edit->text(), e.window.options().value(def.id));
+        QCOMPARE(edit->text(), e.window.options().value(def.option));
         ++n;
     }
     QCOMPARE(n, 31);

@@ -150,7 +150,7 @@ void TestEditorActions::readOnlyFolderIsReported()
 
 void TestEditorActions::generatorErrorWritesNothing()
 {
-    run(Area::Navigation, optionsWith({{u"txtdhunz"_s, u"abc"_s}}));
+    run(Area::Navigation, optionsWith({{Option::NavigationFontSize, u"abc"_s}}));
     QCOMPARE(m_prompts.shown.size(), 1);
     QCOMPARE(m_prompts.shown[0].title, u"错误提示"_s);
     QVERIFY(!QFile::exists(path()));

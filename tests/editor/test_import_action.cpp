@@ -28,7 +28,7 @@ QString blockText(Area area, const OptionSet &o)
     return generateArea(area, o)->join(u"\r\n") + u"\r\n";
 }
 
-const Settings kHeaderLook{{u"cmbnf"_s, u"黑体"_s}, {u"txtnol"_s, u"字体颜色#ABCDEF"_s}};
+const Settings kHeaderLook{{Option::NameFont, u"黑体"_s}, {Option::NameColour, u"字体颜色#ABCDEF"_s}};
 
 } // namespace
 
@@ -54,7 +54,7 @@ void TestImportAction::reportSaysWhatWasRead()
     sheet.replace(u"#m_albumlist span.count{"_s, u"#m_albumlist .mine{color:red}\r\n#m_albumlist span.count{"_s);
     OptionSet o;
     importIntoEditor(sheet, o, m_prompts);
-    QCOMPARE(o.value(u"cmbnf"), u"黑体"_s);
+    QCOMPARE(o.value(Option::NameFont), u"黑体"_s);
     QCOMPARE(m_prompts.shown.size(), 1);
     QCOMPARE(m_prompts.shown[0].title, kInfoTitle);
     QCOMPARE(m_prompts.shown[0].text,
@@ -88,8 +88,8 @@ void TestImportAction::fileIsReadAsGbk()
     file.close();
     OptionSet o;
     importFileIntoEditor(path, o, m_prompts);
-    QCOMPARE(o.value(u"cmbnf"), u"黑体"_s);
-    QCOMPARE(o.value(u"txtnol"), u"字体颜色#ABCDEF"_s);
+    QCOMPARE(o.value(Option::NameFont), u"黑体"_s);
+    QCOMPARE(o.value(Option::NameColour), u"字体颜色#ABCDEF"_s);
     QCOMPARE(m_prompts.shown.size(), 1);
     QCOMPARE(m_prompts.shown[0].title, kInfoTitle);
 }
@@ -121,7 +121,7 @@ void TestImportAction::unreadableOrHugeFileChangesNothing()
     importFileIntoEditor(huge.fileName(), o, m_prompts);
     QCOMPARE(m_prompts.shown.size(), 2);
     QVERIFY(m_prompts.shown[1].text.endsWith(u"超过 16 MB，不是本程序生成的CSS代码，没有导入。"_s));
-    QCOMPARE(o.value(u"cmbnf"), OptionSet().value(u"cmbnf"));
+    QCOMPARE(o.value(Option::NameFont), OptionSet().value(Option::NameFont));
 }
 
 // A right click on the button row offers the code file and a file of the user's choice.
@@ -132,15 +132,16 @@ void TestImportAction::codeFileFromTheButtonRowMenu()
     auto *pick = editor.window.findChild<QAction *>(u"actImportCss"_s);
     QVERIFY(codeFile && pick);
     QCOMPARE(pick->text(), u"导入CSS…"_s);
-    QCOMPARE(editor.find<QPushButton>(u"cmdread")->parentWidget()->contextMenuPolicy(), Qt::ActionsContextMenu);
+    QCOMPARE(editor.window.button(WindowButton::ReadSettings)->parentWidget()->contextMenuPolicy(),
+             Qt::ActionsContextMenu);
 
     codeFile->trigger();
     QCOMPARE(editor.prompts.shown.size(), 1);
     QCOMPARE(editor.prompts.shown[0].text, kNoCodeMessage);
     QVERIFY(appendBlock(codeFilePath(editor.folder()), generate(u"cmdqy", optionsWith(kHeaderLook)).writes));
     codeFile->trigger();
-    QCOMPARE(editor.record.value(u"cmbnf"), u"黑体"_s);
-    QCOMPARE(editor.find<QComboBox>(u"cmbnf")->currentText(), u"黑体"_s);
+    QCOMPARE(editor.record.value(Option::NameFont), u"黑体"_s);
+    QCOMPARE(editor.field<QComboBox>(Option::NameFont)->currentText(), u"黑体"_s);
 }
 
 void TestImportAction::fetcherHandsItsTextToTheEditor()
@@ -156,14 +157,14 @@ void TestImportAction::fetcherHandsItsTextToTheEditor()
         ->setPlainText(blockText(Area::Header, optionsWith(kHeaderLook)).replace(u"\r\n"_s, u"\n"_s));
     const int stepsBefore = editor.window.history().stack().count();
     QTest::mouseClick(button, Qt::LeftButton);
-    QCOMPARE(editor.record.value(u"cmbnf"), u"黑体"_s);
-    QCOMPARE(editor.record.value(u"txtnol"), u"字体颜色#ABCDEF"_s);
+    QCOMPARE(editor.record.value(Option::NameFont), u"黑体"_s);
+    QCOMPARE(editor.record.value(Option::NameColour), u"字体颜色#ABCDEF"_s);
     QCOMPARE(editor.prompts.shown.size(), 1);
     // The whole import is one undo step.
     QCOMPARE(editor.window.history().stack().count(), stepsBefore + 1);
     editor.window.history().undo();
-    QCOMPARE(editor.record.value(u"cmbnf"), u"宋体"_s);
-    QCOMPARE(editor.record.value(u"txtnol"), u"字体颜色#5577ff"_s);
+    QCOMPARE(editor.record.value(Option::NameFont), u"宋体"_s);
+    QCOMPARE(editor.record.value(Option::NameColour), u"字体颜色#5577ff"_s);
 
     FetcherSetup alone; // as sheetfetch makes it: no editor to import into
     alone.makeSource = loadNetworkSheetSource;

@@ -19,9 +19,9 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-void click(Editor &e, QStringView button)
+void click(QPushButton *button)
 {
-    QTest::mouseClick(e.find(button), Qt::LeftButton);
+    QTest::mouseClick(button, Qt::LeftButton);
 }
 
 // Records the order in which windows close.
@@ -43,9 +43,9 @@ constexpr Secondary kAll[] = {Secondary::Connect, Secondary::Tool, Secondary::Hu
 namespace {
 
 // The window buttons that open a secondary window of their own, with the window each opens.
-QList<std::pair<QString, Secondary>> windowButtons()
+QList<std::pair<WindowButton, Secondary>> windowButtons()
 {
-    return {{u"cmdget"_s, Secondary::Fetcher}, {u"cmdhuepick"_s, Secondary::HuePick}};
+    return {{WindowButton::FetchSheet, Secondary::Fetcher}, {WindowButton::HuePick, Secondary::HuePick}};
 }
 
 } // namespace
@@ -69,27 +69,27 @@ private slots:
 
 void TestMainWindow::areaButtonAppendsItsBlock_data()
 {
-    QTest::addColumn<int>("tab");
-    for (int tab = 0; tab < kTabCount; ++tab)
-        QTest::newRow(tabs()[tab].areaButton.toLatin1().constData()) << tab;
+    QTest::addColumn<Area>("area");
+    for (Area area : areas())
+        QTest::newRow(tabDef(area).areaButton.toLatin1().constData()) << area;
 }
 
 void TestMainWindow::areaButtonAppendsItsBlock()
 {
-    QFETCH(int, tab);
-    const QString button = tabs()[tab].areaButton.toString();
+    QFETCH(Area, area);
     Editor e;
-    e.showTab(Area(tab));
-    e.window.options().setValue("txtbgc", u"背景颜色#0A0B0C"_s);
-    const GeneratedBlock block = generate(button, e.window.options());
+    e.showTab(area);
+    QPushButton *button = e.form()->areaButton(area);
+    e.window.options().setValue(Option::PageBackgroundColour, u"背景颜色#0A0B0C"_s);
+    const Result<QStringList> block = generateArea(area, e.window.options());
     const QString path = codeFilePath(e.folder());
     QFile(path).open(QIODevice::WriteOnly); // an existing, empty code file
     e.prompts.answers = {false, true};
 
-    click(e, button); // No
-    click(e, button); // Yes
-    QVERIFY(block.error.isEmpty());
-    QCOMPARE(readFile(path), encodeBlock(block.writes) + encodeBlock(block.writes));
+    click(button); // No
+    click(button); // Yes
+    QVERIFY(block.ok());
+    QCOMPARE(readFile(path), encodeBlock(*block) + encodeBlock(*block));
     QCOMPARE(e.prompts.shown.size(), 2);
     for (const ShownPrompt &p : e.prompts.shown) {
         QCOMPARE(p.title, kConfirmTitle);
@@ -103,10 +103,10 @@ void TestMainWindow::sizeThatIsNotANumberWritesNothing()
 {
     Editor e;
     e.showTab(Area::Header);
-    auto *size = e.window.findChild<QLineEdit *>(u"txtnfz"_s);
+    auto *size = e.field<QLineEdit>(Option::NameFontSize);
     QVERIFY(size);
     size->setText(u"大号"_s);
-    click(e, u"cmdqy");
+    click(e.form()->areaButton(Area::Header));
     QCOMPARE(e.prompts.shown.size(), 1);
     QCOMPARE(e.prompts.shown[0].title, kErrorTitle);
     QVERIFY(e.prompts.shown[0].text.contains(u"“大号”"));
@@ -117,14 +117,14 @@ void TestMainWindow::sizeThatIsNotANumberWritesNothing()
 void TestMainWindow::lookAtCode()
 {
     Editor e;
-    click(e, u"cmdlook");
+    click(e.window.button(WindowButton::LookAtCode));
     QCOMPARE(e.prompts.shown.size(), 1);
     QCOMPARE(e.prompts.shown[0].title, kErrorTitle);
     QCOMPARE(e.prompts.shown[0].text, kNoCodeMessage);
     QVERIFY(e.desktop.openedFiles.isEmpty());
 
     QFile(codeFilePath(e.folder())).open(QIODevice::WriteOnly);
-    click(e, u"cmdlook");
+    click(e.window.button(WindowButton::LookAtCode));
     QCOMPARE(e.prompts.shown.size(), 1);
     QCOMPARE(e.desktop.openedFiles, QStringList{codeFilePath(e.folder())});
 }
@@ -136,9 +136,9 @@ void TestMainWindow::failuresAreToldAndTheWindowStaysUsable()
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     const QString uncreatable = blocker.fileName() + u"/folder";
     Editor e(uncreatable);
-    click(e, u"cmdread");
-    click(e, u"cmdsave");
-    click(e, u"cmdbg");
+    click(e.window.button(WindowButton::ReadSettings));
+    click(e.window.button(WindowButton::SaveSettings));
+    click(e.form()->areaButton(Area::Background));
     QCOMPARE(e.prompts.shown.size(), 3);
     QCOMPARE(e.prompts.shown[0].title, u"stylewright"_s);
     QCOMPARE(e.prompts.shown[0].text, u"找不到保存的数据，请确认是否保存！！"_s);
@@ -148,32 +148,32 @@ void TestMainWindow::failuresAreToldAndTheWindowStaysUsable()
     QVERIFY(e.prompts.shown[2].text != kNoCodeMessage);
     QVERIFY(e.desktop.openedFiles.isEmpty());
     // Still an editor: a click still reaches the options.
-    QTest::mouseClick(e.find(u"chcbg"), Qt::LeftButton);
-    QVERIFY(e.find(u"txtbgp")->isEnabled());
+    QTest::mouseClick(e.field(Option::PagePictureOn), Qt::LeftButton);
+    QVERIFY(e.field(Option::PagePicture)->isEnabled());
 }
 
 void TestMainWindow::toolButtonShowsAndHidesTheToolWindow()
 {
     Editor e;
-    auto *button = e.find<QPushButton>(u"cmdtool");
+    auto *button = e.window.button(WindowButton::ToolWindow);
     SecondaryWindows &windows = e.window.secondaryWindows();
     QCOMPARE(button->text(), u"显示工具栏"_s);
-    click(e, u"cmdtool");
+    click(e.window.button(WindowButton::ToolWindow));
     QCOMPARE(button->text(), u"隐藏工具栏"_s);
     QVERIFY(windows.window(Secondary::Tool) && windows.window(Secondary::Tool)->isVisible());
-    click(e, u"cmdtool");
+    click(e.window.button(WindowButton::ToolWindow));
     QCOMPARE(button->text(), u"显示工具栏"_s);
     QTRY_VERIFY(!windows.window(Secondary::Tool));
 
     // Closed by other means: the next click only turns the caption back.
-    click(e, u"cmdtool");
+    click(e.window.button(WindowButton::ToolWindow));
     windows.window(Secondary::Tool)->close();
     QTRY_VERIFY(!windows.window(Secondary::Tool));
     QCOMPARE(button->text(), u"隐藏工具栏"_s);
-    click(e, u"cmdtool");
+    click(e.window.button(WindowButton::ToolWindow));
     QCOMPARE(button->text(), u"显示工具栏"_s);
     QVERIFY(!windows.window(Secondary::Tool));
-    click(e, u"cmdtool");
+    click(e.window.button(WindowButton::ToolWindow));
     QCOMPARE(button->text(), u"隐藏工具栏"_s);
     QVERIFY(windows.window(Secondary::Tool));
 }
@@ -183,16 +183,16 @@ void TestMainWindow::secondaryWindowsOpenOnce()
     Editor e;
     SecondaryWindows &windows = e.window.secondaryWindows();
     for (const auto &[button, which] : windowButtons()) {
-        click(e, button);
+        click(e.window.button(button));
         QPointer<QWidget> first = windows.window(which);
         QVERIFY(first && first->isVisible());
         QCOMPARE(first->windowModality(), Qt::NonModal);
         const int topLevels = QApplication::topLevelWidgets().size();
-        click(e, button);
+        click(e.window.button(button));
         QCOMPARE(windows.window(which), first.data());
         QCOMPARE(QApplication::topLevelWidgets().size(), topLevels);
     }
-    QVERIFY(e.find(u"chcbg")->isEnabled()); // the editor stays usable beside them
+    QVERIFY(e.field(Option::PagePictureOn)->isEnabled()); // the editor stays usable beside them
 }
 
 void TestMainWindow::buttonsBringBackAWindowMinimisedOnItsOwn()
@@ -200,7 +200,7 @@ void TestMainWindow::buttonsBringBackAWindowMinimisedOnItsOwn()
     Editor e;
     SecondaryWindows &windows = e.window.secondaryWindows();
     for (const auto &[button, which] : windowButtons()) {
-        click(e, button);
+        click(e.window.button(button));
         QWidget *w = windows.window(which);
         w->setWindowState(Qt::WindowMaximized);
         w->setWindowState(w->windowState() | Qt::WindowMinimized);
@@ -208,7 +208,7 @@ void TestMainWindow::buttonsBringBackAWindowMinimisedOnItsOwn()
         e.window.activateWindow();
         QTRY_VERIFY(e.window.isActiveWindow());
 
-        click(e, button);
+        click(e.window.button(button));
         QCOMPARE(windows.window(which), w);
         QVERIFY(!w->isMinimized());
         QVERIFY(w->windowState() & Qt::WindowMaximized); // as it was before it was minimised
@@ -221,9 +221,9 @@ void TestMainWindow::minimisingCarriesTheToolWindows()
 {
     Editor e;
     SecondaryWindows &windows = e.window.secondaryWindows();
-    click(e, u"cmdtool");
-    click(e, u"cmdhuepick");
-    click(e, u"cmdget");
+    click(e.window.button(WindowButton::ToolWindow));
+    click(e.window.button(WindowButton::HuePick));
+    click(e.window.button(WindowButton::FetchSheet));
     windows.open(Secondary::Connect);
     const Secondary followers[] = {Secondary::Tool, Secondary::HuePick, Secondary::Fetcher};
 
@@ -248,8 +248,8 @@ void TestMainWindow::windowsOpenedWhileMinimisedStartMinimised()
     SecondaryWindows &windows = e.window.secondaryWindows();
     e.window.setWindowState(Qt::WindowMinimized);
     // A minimised window's buttons still answer assistive technology, as a screen reader presses them.
-    for (QStringView button : {u"cmdtool", u"cmdhuepick", u"cmdget"}) {
-        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(e.find(button));
+    for (WindowButton button : {WindowButton::ToolWindow, WindowButton::HuePick, WindowButton::FetchSheet}) {
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(e.window.button(button));
         QVERIFY(accessible && accessible->actionInterface());
         accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     }
@@ -292,14 +292,14 @@ void TestMainWindow::startsWithDesignValuesDespiteSavedSettings()
 {
     QTemporaryDir dir;
     OptionSet saved;
-    saved.setValue("chcbg", u"1"_s);
-    saved.setValue("txtregh", u"123"_s);
-    saved.setValue("cmbchongwu", u"200"_s);
+    saved.setValue(Option::PagePictureOn, u"1"_s);
+    saved.setValue(Option::HeaderHeight, u"123"_s);
+    saved.setValue(Option::PetSize, u"200"_s);
     QVERIFY(saveSettings(settingsPath(dir.path()), saved));
     Editor e(dir.path());
-    QCOMPARE(e.find<QLineEdit>(u"txtregh")->text(), u"300"_s);
-    QVERIFY(!e.find(u"txtbgp")->isEnabled());
-    QCOMPARE(e.window.options().value("cmbchongwu"), u"默认大小"_s);
+    QCOMPARE(e.field<QLineEdit>(Option::HeaderHeight)->text(), u"300"_s);
+    QVERIFY(!e.field(Option::PagePicture)->isEnabled());
+    QCOMPARE(e.window.options().value(Option::PetSize), u"默认大小"_s);
     QVERIFY(!QFile::exists(codeFilePath(dir.path())));
 }
 

@@ -34,14 +34,14 @@ QList<Shown> everyWidget(Editor &e)
 {
     QList<Shown> all;
     for (const OptionDef &def : options())
-        all.append(shown(e.find(def.id)));
+        all.append(shown(e.field(def.option)));
     return all;
 }
 
-void typeInto(Editor &e, QStringView id, const QString &text)
+void typeInto(Editor &e, Option option, const QString &text)
 {
-    e.showTabOf(id);
-    QWidget *w = e.find(id);
+    e.showTabOf(option);
+    QWidget *w = e.field(option);
     QWidget *edit = qobject_cast<QComboBox *>(w) ? static_cast<QComboBox *>(w)->lineEdit() : w;
     QTest::mouseClick(edit, Qt::LeftButton);
     edit->setFocus();
@@ -50,10 +50,10 @@ void typeInto(Editor &e, QStringView id, const QString &text)
         QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
-void click(Editor &e, QStringView id)
+void click(Editor &e, Option option)
 {
-    e.showTabOf(id);
-    QTest::mouseClick(e.find(id), Qt::LeftButton);
+    e.showTabOf(option);
+    QTest::mouseClick(e.field(option), Qt::LeftButton);
 }
 
 } // namespace
@@ -78,8 +78,9 @@ void TestOptionForm::widgetsFollowTheCatalogue()
     Editor e;
     for (const OptionDef &def : options()) {
         const QString id = def.id.toString();
-        QWidget *w = e.find(id);
+        QWidget *w = e.field(def.option);
         QVERIFY2(w, qPrintable(id));
+        QCOMPARE(w->objectName(), id); // the legacy identifier names the widget
         QVERIFY2(w->parentWidget()->objectName() == tabDef(def.area).frame ||
                      w->parentWidget()->parentWidget()->objectName() == tabDef(def.area).frame,
                  qPrintable(id));
@@ -107,7 +108,7 @@ void TestOptionForm::framesTabsAndButtons()
 {
     Editor e;
     QCOMPARE(e.window.windowTitle(), u"stylewright正式版 09.01.12 --------------打造个性化墨檐空间"_s);
-    auto *tabWidget = e.find<QTabWidget>(u"SSTab1");
+    auto *tabWidget = e.window.tabs();
     QCOMPARE(tabWidget->count(), kTabCount);
     QCOMPARE(tabWidget->currentIndex(), 0);
     const QTabBar *bar = tabWidget->tabBar();
@@ -122,24 +123,26 @@ void TestOptionForm::framesTabsAndButtons()
         QVERIFY(frame->autoFillBackground());
         QCOMPARE(frame->palette().color(QPalette::Window), QColor(128, 255, 128));
         e.form()->buildTab(Area(tab));
-        auto *button = frame->findChild<QPushButton *>(def.areaButton.toString());
-        QVERIFY(button);
+        QPushButton *button = e.form()->areaButton(Area(tab));
+        QVERIFY(button && frame->isAncestorOf(button));
+        QCOMPARE(button->objectName(), def.areaButton.toString());
         QCOMPARE(button->text(), u"显示代码"_s);
     }
     // Its "显示代码" button sits at the top right of the first frame, above every field.
     e.showTab(Area::Background);
     QWidget *frame = tabWidget->widget(0);
-    const QRect button = frame->findChild<QPushButton *>(u"cmdbg"_s)->geometry();
+    const QRect button = e.form()->areaButton(Area::Background)->geometry();
     QVERIFY(button.right() > frame->width() * 3 / 4);
     for (QWidget *field : frame->findChildren<QLineEdit *>())
         QVERIFY(field->mapTo(frame, QPoint(0, 0)).y() >= button.bottom());
 
-    const QStringList names{u"cmdread"_s, u"cmdsave"_s, u"cmdhuepick"_s, u"cmdlook"_s, u"cmdget"_s, u"cmdtool"_s};
+    const QList<WindowButton> buttons{WindowButton::ReadSettings, WindowButton::SaveSettings, WindowButton::HuePick,
+                                      WindowButton::LookAtCode,   WindowButton::FetchSheet,   WindowButton::ToolWindow};
     const QStringList captions{u"读取数据"_s,    u"保存设置"_s,    u"取色工具"_s,
                                u"查看CSS代码"_s, u"获取空间CSS"_s, u"显示工具栏"_s};
     int left = -1;
-    for (int i = 0; i < names.size(); ++i) {
-        auto *b = e.find<QPushButton>(names[i]);
+    for (int i = 0; i < buttons.size(); ++i) {
+        QPushButton *b = e.window.button(buttons[i]);
         QCOMPARE(b->text(), captions[i]);
         const QPoint at = b->mapTo(&e.window, QPoint(0, 0));
         QVERIFY(at.x() > left);
@@ -152,7 +155,7 @@ void TestOptionForm::framesTabsAndButtons()
 void TestOptionForm::labelsOnTheirTab()
 {
     Editor e;
-    auto *tabWidget = e.find<QTabWidget>(u"SSTab1");
+    auto *tabWidget = e.window.tabs();
     for (int tab = 0; tab < kTabCount; ++tab) {
         e.showTab(Area(tab));
         QStringList captions;
@@ -172,68 +175,73 @@ void TestOptionForm::labelsOnTheirTab()
 
 void TestOptionForm::editsReachTheRecord_data()
 {
-    QTest::addColumn<QString>("id");
+    QTest::addColumn<Option>("option");
     QTest::addColumn<QString>("typed"); // empty: a click
     QTest::addColumn<QString>("value");
-    QTest::addColumn<QString>("follower");
+    QTest::addColumn<Option>("follower");
     QTest::addColumn<bool>("followerEnabled");
-    QTest::newRow("check box enables its picture") << u"chcbg"_s << QString() << u"1"_s << u"cmbbdbg"_s << true;
+    QTest::newRow("check box enables its picture")
+        << Option::PagePictureOn << QString() << u"1"_s << Option::PagePicturePosition << true;
     QTest::newRow("transparency disables the body picture")
-        << u"chcbgst"_s << QString() << u"1"_s << u"chcdaob"_s << false;
-    QTest::newRow("array element") << u"chcmrl(2)"_s << QString() << u"1"_s << u"cmbmrlp(2)"_s << true;
-    QTest::newRow("typed effect") << u"cmbblogcnt"_s << u"发光效果"_s << u"发光效果"_s << u"txtblogcntc"_s << true;
-    QTest::newRow("typed column layout") << u"cmblan"_s << u"分三栏"_s << u"分三栏"_s << u"txtlans"_s << true;
-    QTest::newRow("unknown layout changes nothing") << u"cmblan"_s << u"四栏"_s << u"四栏"_s << u"txtlanf"_s << false;
+        << Option::MainTransparencyOn << QString() << u"1"_s << Option::MainPictureOn << false;
+    QTest::newRow("array element") << Option::HeaderRightPictureOn << QString() << u"1"_s
+                                   << Option::HeaderRightPicturePosition << true;
+    QTest::newRow("typed effect") << Option::ArticleTextEffect << u"发光效果"_s << u"发光效果"_s
+                                  << Option::ArticleTextEffectColour << true;
+    QTest::newRow("typed column layout") << Option::ColumnLayout << u"分三栏"_s << u"分三栏"_s
+                                         << Option::SecondColumnWidth << true;
+    QTest::newRow("unknown layout changes nothing")
+        << Option::ColumnLayout << u"四栏"_s << u"四栏"_s << Option::FirstColumnWidth << false;
     QTest::newRow("a prefix of items stays as typed")
-        << u"cmbmrlp(0)"_s << u"center"_s << u"center"_s << u"txtmrl(0)"_s << true;
-    QTest::newRow("text field") << u"txtregh"_s << u"12.5"_s << u"12.5"_s << u"txtnc"_s << true;
+        << Option::HeaderMiddlePicturePosition << u"center"_s << u"center"_s << Option::HeaderMiddlePicture << true;
+    QTest::newRow("text field") << Option::HeaderHeight << u"12.5"_s << u"12.5"_s << Option::HeaderColour << true;
 }
 
 void TestOptionForm::editsReachTheRecord()
 {
-    QFETCH(QString, id);
+    QFETCH(Option, option);
     QFETCH(QString, typed);
     QFETCH(QString, value);
-    QFETCH(QString, follower);
+    QFETCH(Option, follower);
     QFETCH(bool, followerEnabled);
     Editor e;
     if (typed.isEmpty())
-        click(e, id);
+        click(e, option);
     else
-        typeInto(e, id, typed);
-    QCOMPARE(e.window.options().value(id), value);
+        typeInto(e, option, typed);
+    QCOMPARE(e.window.options().value(option), value);
     QCOMPARE(e.window.options().isEnabled(follower), followerEnabled);
-    QCOMPARE(e.find(follower)->isEnabled(), followerEnabled);
+    QCOMPARE(e.field(follower)->isEnabled(), followerEnabled);
 }
 
 void TestOptionForm::enterKeepsTheChoiceList_data()
 {
-    QTest::addColumn<QString>("id");
+    QTest::addColumn<Option>("option");
     QTest::addColumn<QString>("typed");
-    QTest::newRow("text of no item") << u"cmblan"_s << u"四栏"_s;
-    QTest::newRow("a position in pixels") << u"cmbmrlp(0)"_s << u"20px 30px"_s;
-    QTest::newRow("an item itself") << u"cmbmrlp(0)"_s << u"top left"_s;
-    QTest::newRow("a font the list lacks") << u"cmbnf"_s << u"微软雅黑"_s;
+    QTest::newRow("text of no item") << Option::ColumnLayout << u"四栏"_s;
+    QTest::newRow("a position in pixels") << Option::HeaderMiddlePicturePosition << u"20px 30px"_s;
+    QTest::newRow("an item itself") << Option::HeaderMiddlePicturePosition << u"top left"_s;
+    QTest::newRow("a font the list lacks") << Option::NameFont << u"微软雅黑"_s;
 }
 
 void TestOptionForm::enterKeepsTheChoiceList()
 {
-    QFETCH(QString, id);
+    QFETCH(Option, option);
     QFETCH(QString, typed);
     Editor e;
-    auto *combo = e.find<QComboBox>(id);
+    auto *combo = e.field<QComboBox>(option);
     QVERIFY(combo->isEnabled());
     QStringList items;
     for (int i = 0; i < combo->count(); ++i)
         items << combo->itemText(i);
-    typeInto(e, id, typed);
+    typeInto(e, option, typed);
     QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
     QTest::keyClick(combo->lineEdit(), Qt::Key_Enter, Qt::KeypadModifier);
     QStringList after;
     for (int i = 0; i < combo->count(); ++i)
         after << combo->itemText(i);
     QCOMPARE(after, items); // the list is the catalogue's, whatever is typed
-    QCOMPARE(e.window.options().value(id), typed);
+    QCOMPARE(e.window.options().value(option), typed);
     QCOMPARE(combo->currentText(), typed);
 }
 
@@ -241,79 +249,79 @@ void TestOptionForm::recordChangesShowInWidgets()
 {
     Editor e;
     OptionSet &o = e.window.options();
-    o.setValue("cmbbdbg", u"bottom center "_s);
-    o.setValue("txtbgm", u"crosshair"_s);
-    o.setValue("cmbztwz", u"20px"_s);
-    o.setValue("chckd", u"1"_s);
-    o.setValue("txtregh", u"abc"_s);
-    QCOMPARE(e.find<QComboBox>(u"cmbbdbg")->currentText(), u"bottom center "_s);
-    QCOMPARE(e.find<QComboBox>(u"cmbbdbg")->currentIndex(), 7);
-    QCOMPARE(e.find<QComboBox>(u"txtbgm")->currentText(), u"crosshair"_s);
-    QCOMPARE(e.find<QComboBox>(u"cmbztwz")->currentText(), u"20px"_s);
-    QVERIFY(e.find<QCheckBox>(u"chckd")->isChecked());
-    QVERIFY(e.find(u"txtkd")->isEnabled());
-    QCOMPARE(e.find<QLineEdit>(u"txtregh")->text(), u"abc"_s);
+    o.setValue(Option::PagePicturePosition, u"bottom center "_s);
+    o.setValue(Option::Cursor, u"crosshair"_s);
+    o.setValue(Option::MainAlignment, u"20px"_s);
+    o.setValue(Option::BodyWidthOn, u"1"_s);
+    o.setValue(Option::HeaderHeight, u"abc"_s);
+    QCOMPARE(e.field<QComboBox>(Option::PagePicturePosition)->currentText(), u"bottom center "_s);
+    QCOMPARE(e.field<QComboBox>(Option::PagePicturePosition)->currentIndex(), 7);
+    QCOMPARE(e.field<QComboBox>(Option::Cursor)->currentText(), u"crosshair"_s);
+    QCOMPARE(e.field<QComboBox>(Option::MainAlignment)->currentText(), u"20px"_s);
+    QVERIFY(e.field<QCheckBox>(Option::BodyWidthOn)->isChecked());
+    QVERIFY(e.field(Option::BodyWidth)->isEnabled());
+    QCOMPARE(e.field<QLineEdit>(Option::HeaderHeight)->text(), u"abc"_s);
     // What the record did not change stays as it was.
-    QCOMPARE(o.value("txtkd"), u"980"_s);
+    QCOMPARE(o.value(Option::BodyWidth), u"980"_s);
 }
 
 void TestOptionForm::greyedCheckBox()
 {
     Editor e;
     OptionSet &o = e.window.options();
-    auto *box = e.find<QCheckBox>(u"chcbg");
-    o.setValue("chcbg", u"1"_s);
-    o.setValue("chcbg", u"2"_s);
+    auto *box = e.field<QCheckBox>(Option::PagePictureOn);
+    o.setValue(Option::PagePictureOn, u"1"_s);
+    o.setValue(Option::PagePictureOn, u"2"_s);
     QCOMPARE(box->checkState(), Qt::PartiallyChecked);
-    QCOMPARE(o.value("chcbg"), u"2"_s);
-    QVERIFY(e.find(u"txtbgp")->isEnabled()); // the greyed state leaves the picture fields as they were
+    QCOMPARE(o.value(Option::PagePictureOn), u"2"_s);
+    QVERIFY(e.field(Option::PagePicture)->isEnabled()); // the greyed state leaves the picture fields as they were
 
     // A click leaves the greyed state for good: checked, then the two states only.
     const QStringList afterClicks{u"1"_s, u"0"_s, u"1"_s};
     for (const QString &value : afterClicks) {
-        click(e, u"chcbg");
-        QCOMPARE(o.value("chcbg"), value);
+        click(e, Option::PagePictureOn);
+        QCOMPARE(o.value(Option::PagePictureOn), value);
         QCOMPARE(box->checkState(), value == u"1" ? Qt::Checked : Qt::Unchecked);
     }
     // So does a change of the record.
-    o.setValue("chcbg", u"2"_s);
-    o.setValue("chcbg", u"0"_s);
+    o.setValue(Option::PagePictureOn, u"2"_s);
+    o.setValue(Option::PagePictureOn, u"0"_s);
     QCOMPARE(box->checkState(), Qt::Unchecked);
-    QVERIFY(!e.find(u"txtbgp")->isEnabled());
-    click(e, u"chcbg");
-    QCOMPARE(o.value("chcbg"), u"1"_s);
+    QVERIFY(!e.field(Option::PagePicture)->isEnabled());
+    click(e, Option::PagePictureOn);
+    QCOMPARE(o.value(Option::PagePictureOn), u"1"_s);
     QCOMPARE(box->checkState(), Qt::Checked);
 }
 
 void TestOptionForm::saveChangeLoadRestoresEveryWidget()
 {
     Editor e;
-    click(e, u"chcbg");
-    click(e, u"chcgund");
-    click(e, u"chcmrl(1)");
-    click(e, u"chcmrl(0)");
-    click(e, u"chcxcjj");
-    typeInto(e, u"txtsttop", u"7"_s);
-    typeInto(e, u"cmblan", u"分两栏"_s);
-    typeInto(e, u"cmbmjxg(1)", u"阴影效果"_s);
-    typeInto(e, u"txtwznrc", u"字体颜色#123456"_s);
-    click(e, u"chcbgst");
-    QTest::mouseClick(e.find(u"cmdsave"), Qt::LeftButton);
+    click(e, Option::PagePictureOn);
+    click(e, Option::MainScrollOn);
+    click(e, Option::HeaderLeftPictureOn);
+    click(e, Option::HeaderMiddlePictureOn);
+    click(e, Option::AlbumBarPictureOn);
+    typeInto(e, Option::MainScrollTop, u"7"_s);
+    typeInto(e, Option::ColumnLayout, u"分两栏"_s);
+    typeInto(e, Option::IntroEffect, u"阴影效果"_s);
+    typeInto(e, Option::ArticleTextColour, u"字体颜色#123456"_s);
+    click(e, Option::MainTransparencyOn);
+    QTest::mouseClick(e.window.button(WindowButton::SaveSettings), Qt::LeftButton);
     QVERIFY(e.prompts.shown.isEmpty());
     const QList<Shown> saved = everyWidget(e);
 
-    click(e, u"chcbgst");
-    click(e, u"chcdaob");
-    click(e, u"chcbg");
-    click(e, u"chcmrl(2)");
-    click(e, u"chcxcjj");
-    click(e, u"chcqxdhx");
-    typeInto(e, u"cmblan", u"默认分栏"_s);
-    typeInto(e, u"cmbmjxg(1)", u"无效果"_s);
-    typeInto(e, u"txtnfz", u"40"_s);
+    click(e, Option::MainTransparencyOn);
+    click(e, Option::MainPictureOn);
+    click(e, Option::PagePictureOn);
+    click(e, Option::HeaderRightPictureOn);
+    click(e, Option::AlbumBarPictureOn);
+    click(e, Option::NavigationHideDividers);
+    typeInto(e, Option::ColumnLayout, u"默认分栏"_s);
+    typeInto(e, Option::IntroEffect, u"无效果"_s);
+    typeInto(e, Option::NameFontSize, u"40"_s);
     QVERIFY(everyWidget(e) != saved);
 
-    QTest::mouseClick(e.find(u"cmdread"), Qt::LeftButton);
+    QTest::mouseClick(e.window.button(WindowButton::ReadSettings), Qt::LeftButton);
     QVERIFY(e.prompts.shown.isEmpty());
     const QList<Shown> loaded = everyWidget(e);
     for (int row = 0; row < kOptionCount; ++row)

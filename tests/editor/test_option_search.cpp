@@ -44,10 +44,9 @@ SearchResultModel *results(OptionSearch &field)
     return qobject_cast<SearchResultModel *>(field.resultList()->model());
 }
 
-QString idAt(OptionSearch &field, int row)
+std::optional<Option> optionAt(OptionSearch &field, int row)
 {
-    const std::optional<Option> option = results(field)->optionAt(row);
-    return option ? optionDef(*option).id.toString() : QString();
+    return results(field)->optionAt(row);
 }
 
 } // namespace
@@ -82,25 +81,26 @@ void TestOptionSearch::nothingBuiltBeforeFirstUse()
 void TestOptionSearch::queries_data()
 {
     QTest::addColumn<QString>("query");
-    QTest::addColumn<QString>("first");
+    QTest::addColumn<std::optional<Option>>("first");
     QTest::addColumn<int>("count");
-    QTest::newRow("pinyin initials") << u"dh ztys"_s << u"txttabbgc"_s << 2;
-    QTest::newRow("characters") << u"导航 字体颜色"_s << u"txttabbgc"_s << 2;
-    QTest::newRow("identifier") << u"txtbgc"_s << u"txtbgc"_s << 1;
-    QTest::newRow("nothing") << u"zzzz"_s << QString() << 0;
+    QTest::newRow("pinyin initials") << u"dh ztys"_s << std::optional(Option::NavigationColour) << 2;
+    QTest::newRow("characters") << u"导航 字体颜色"_s << std::optional(Option::NavigationColour) << 2;
+    QTest::newRow("identifier") << optionDef(Option::PageBackgroundColour).id.toString()
+                                << std::optional(Option::PageBackgroundColour) << 1;
+    QTest::newRow("nothing") << u"zzzz"_s << std::optional<Option>() << 0;
 }
 
 void TestOptionSearch::queries()
 {
     QFETCH(QString, query);
-    QFETCH(QString, first);
+    QFETCH(std::optional<Option>, first);
     QFETCH(int, count);
     Editor e;
     OptionSearch &field = search(e, query);
     QListView *list = field.resultList();
     QVERIFY(list->isVisible());
     QCOMPARE(results(field)->foundCount(), count);
-    QCOMPARE(idAt(field, 0), first);
+    QCOMPARE(optionAt(field, 0), first);
     const QModelIndex top = results(field)->index(0);
     if (count == 0) {
         QCOMPARE(top.data().toString(), u"没有找到与“zzzz”相关的选项"_s);
@@ -155,7 +155,7 @@ void TestOptionSearch::greyedRowLeadsToWhatEnablesIt()
 {
     Editor e;
     OptionSearch &field = search(e, u"背景图片"_s);
-    QCOMPARE(idAt(field, 0), u"txtbgp"_s);
+    QCOMPARE(optionAt(field, 0), std::optional(Option::PagePicture));
     const QModelIndex top = results(field)->index(0);
     QCOMPARE(top.data(SearchResultModel::ReasonRole).toString(), u"需先勾选“添加背景图片”"_s);
     QCOMPARE(top.data(Qt::AccessibleDescriptionRole).toString(), u"需先勾选“添加背景图片”"_s);

@@ -47,20 +47,21 @@ void TestAlbum::descriptionBar_data()
     QTest::addColumn<Settings>("settings");
     QTest::addColumn<QString>("bar");
     QTest::addColumn<QString>("separator");
-    const Settings values{{u"txtxcjjllh"_s, u"20"_s},
-                          {u"txtxcjjlc"_s, u"背景颜色#abcdef"_s},
-                          {u"cmbxcjjl"_s, u"repeat-x"_s},
-                          {u"txtxcjjlzt"_s, u"13"_s}};
+    const Settings values{{Option::AlbumBarLineHeight, u"20"_s},
+                          {Option::AlbumBarColour, u"背景颜色#abcdef"_s},
+                          {Option::AlbumBarPictureRepeat, u"repeat-x"_s},
+                          {Option::AlbumFontSize, u"13"_s}};
     QTest::newRow("colour")
         << values << u"#m_albumlist div.desc{line-height:20px;background-color:#abcdef;font-size:13px;color:#ff0000}"_s
         << u"#m_albumlist div.line{margin-top:10px;line-height:16px;border-top:1px solid #abcdef}"_s;
     // Ticking the picture disables the bar colour; the picture form does not use it at all.
-    QTest::newRow("picture") << (values + Settings{{u"chcxcjj"_s, u"1"_s}, {u"txtxcjjlp"_s, u"d.jpg"_s}})
+    QTest::newRow("picture") << (values +
+                                 Settings{{Option::AlbumBarPictureOn, u"1"_s}, {Option::AlbumBarPicture, u"d.jpg"_s}})
                              << u"#m_albumlist div.desc{line-height:20px;background:url(d.jpg) repeat-x;"
                                 u"font-size:13px;color:#ff0000}"_s
                              << u"#m_albumlist div.line{display:none}"_s;
     QTest::newRow("picture without address")
-        << (values + Settings{{u"chcxcjj"_s, u"1"_s}})
+        << (values + Settings{{Option::AlbumBarPictureOn, u"1"_s}})
         << u"#m_albumlist div.desc{line-height:20px;background:url() repeat-x;font-size:13px;color:#ff0000}"_s
         << u"#m_albumlist div.line{display:none}"_s;
 }
@@ -82,7 +83,8 @@ void TestAlbum::descriptionBar()
 void TestAlbum::textsGoInAsTheyStand()
 {
     const QStringList w =
-        generate(u"cmdxc", optionsWith({{u"txtxcjjlzt"_s, QString()}, {u"txtxcjjlzcv"_s, u"}😀"_s}})).writes;
+        generate(u"cmdxc", optionsWith({{Option::AlbumFontSize, QString()}, {Option::AlbumVisitedColour, u"}😀"_s}}))
+            .writes;
     QCOMPARE(w.at(1).split(u"\r\n"_s).at(2), u"#m_album div.page a{color:#ff0000;font-size:px}"_s);
     QCOMPARE(w.at(1).split(u"\r\n"_s).at(3), u"#m_album div.page a:visited{color:#}😀}"_s);
 }

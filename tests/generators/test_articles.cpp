@@ -60,27 +60,31 @@ void TestArticles::switches_data()
     QTest::addColumn<Settings>("settings");
     QTest::addColumn<int>("line");
     QTest::addColumn<QString>("rule");
-    QTest::newRow("scroll bar") << Settings{{u"chcwznrgd"_s, u"1"_s}, {u"txtwznrgd"_s, u"450"_s}} << 0
-                                << u"#m_blog{overflow-y:auto;height:450px}"_s;
-    const Settings titlePicture{{u"chcwzbttp"_s, u"1"_s},      {u"txtwzbtwz"_s, u"22"_s},
-                                {u"txtwzbtlh"_s, u"30"_s},     {u"txtwzbtp"_s, u"t.gif"_s},
-                                {u"cmbwzbt"_s, u"repeat-x"_s}, {u"cmbwzbtp"_s, u"bottom center "_s}};
+    QTest::newRow("scroll bar") << Settings{{Option::ArticleScrollOn, u"1"_s}, {Option::ArticleScrollHeight, u"450"_s}}
+                                << 0 << u"#m_blog{overflow-y:auto;height:450px}"_s;
+    const Settings titlePicture{{Option::ArticleTitlePictureOn, u"1"_s},
+                                {Option::ArticleTitleIndent, u"22"_s},
+                                {Option::ArticleTitleLineHeight, u"30"_s},
+                                {Option::ArticleTitlePicture, u"t.gif"_s},
+                                {Option::ArticleTitlePictureRepeat, u"repeat-x"_s},
+                                {Option::ArticleTitlePicturePosition, u"bottom center "_s}};
     QTest::newRow("title picture") << titlePicture << 1
                                    << u"#m_blog div.tit{color:#5577ff;font-size:16px;text-indent:22px;line-height:30px;"
                                       u"background:url(t.gif);background-repeat:repeat-x;"
                                       u"background-position:bottom center }"_s;
     QTest::newRow("title link keeps bold")
         << titlePicture << 2 << u"#m_blog div.tit a{color:#5577ff;font-size:16px;font-weight:bold}"_s;
-    QTest::newRow("separator picture") << Settings{{u"chcwzfjxp"_s, u"1"_s},
-                                                   {u"txtwzfjxp"_s, u"s.gif"_s},
-                                                   {u"cmbwzfjx"_s, u"no-repeat"_s},
-                                                   {u"txtwzfjxlh"_s, u"9"_s}}
+    QTest::newRow("separator picture") << Settings{{Option::ArticleDividerPictureOn, u"1"_s},
+                                                   {Option::ArticleDividerPicture, u"s.gif"_s},
+                                                   {Option::ArticleDividerRepeat, u"no-repeat"_s},
+                                                   {Option::ArticleDividerLineHeight, u"9"_s}}
                                        << 11
                                        << u"#m_blog div.line{background:url(s.gif);background-repeat:no-repeat;"
                                           u"line-height:9px}"_s;
-    const Settings colours{{u"txtwzbtztc"_s, u"#a1a1a1"_s}, {u"txtwzbtztcv"_s, u"#b2b2b2"_s},
-                           {u"txtwzflc"_s, u"#c3c3c3"_s},   {u"txtwzflcv"_s, u"#d4d4d4"_s},
-                           {u"txtwzrqw"_s, u"8"_s},         {u"txtwzflz"_s, u"11"_s}};
+    const Settings colours{
+        {Option::ArticleTitleColour, u"#a1a1a1"_s}, {Option::ArticleTitleVisitedColour, u"#b2b2b2"_s},
+        {Option::CategoryColour, u"#c3c3c3"_s},     {Option::CategoryVisitedColour, u"#d4d4d4"_s},
+        {Option::ArticleDateIndent, u"8"_s},        {Option::CategoryFontSize, u"11"_s}};
     QTest::newRow("date takes title colour")
         << colours << 4 << u"#m_blog div.date{margin:5px 0 8px 8px;color:#a1a1a1}"_s;
     QTest::newRow("visited title") << colours << 3 << u"#m_blog div.tit a:visited{color:#b2b2b2}"_s;
@@ -130,14 +134,14 @@ void TestArticles::bodyEffects()
     QFETCH(QString, effect);
     QFETCH(QString, plainEnding);
     QFETCH(QString, pictureEnding);
-    const Settings base{{u"cmbblogcnt"_s, effect},
-                        {u"txtblogcntc"_s, u"效果颜色#00ff00"_s},
-                        {u"txtwznrbg"_s, u"b.jpg"_s},
-                        {u"cmbwznrbg"_s, u"repeat-x"_s},
-                        {u"cmbwznrbgp"_s, u"right"_s}};
+    const Settings base{{Option::ArticleTextEffect, effect},
+                        {Option::ArticleTextEffectColour, u"效果颜色#00ff00"_s},
+                        {Option::ArticleTextPicture, u"b.jpg"_s},
+                        {Option::ArticleTextPictureRepeat, u"repeat-x"_s},
+                        {Option::ArticleTextPicturePosition, u"right"_s}};
     const QString head = u"#m_blog div.cnt{color:#333333;line-height:20px;font-size:14"_s;
     QCOMPARE(lines(base).at(kBodyLine), QString(head + plainEnding));
-    QCOMPARE(lines(base + Settings{{u"chcwznrbg"_s, u"1"_s}}).at(kBodyLine),
+    QCOMPARE(lines(base + Settings{{Option::ArticleTextPictureOn, u"1"_s}}).at(kBodyLine),
              QString(head + u"px;background:url(b.jpg);background-repeat:repeat-x;background-position:right" +
                      pictureEnding));
 }
@@ -145,7 +149,7 @@ void TestArticles::bodyEffects()
 void TestArticles::unknownEffectLeavesEmptyLine()
 {
     const QStringList plain = lines({});
-    const QStringList l = lines({{u"cmbblogcnt"_s, u"Glow"_s}});
+    const QStringList l = lines({{Option::ArticleTextEffect, u"Glow"_s}});
     QCOMPARE(l.size(), 13);
     QCOMPARE(l.at(kBodyLine), QString());
     QCOMPARE(l.mid(0, kBodyLine), plain.mid(0, kBodyLine));
@@ -154,7 +158,7 @@ void TestArticles::unknownEffectLeavesEmptyLine()
 
 void TestArticles::shortColourIsNotRepaired()
 {
-    const QStringList l = lines({{u"txtwzflc"_s, u"字体颜色#12345"_s}, {u"txtwznrc"_s, u"}"_s}});
+    const QStringList l = lines({{Option::CategoryColour, u"字体颜色#12345"_s}, {Option::ArticleTextColour, u"}"_s}});
     QCOMPARE(l.at(12), u"#m_blog div.none{padding:100px 0 100px 0;color:##12345;font-size:12px}"_s);
     QCOMPARE(l.at(kBodyLine), u"#m_blog div.cnt{color:#};line-height:20px;font-size:14px}"_s);
 }

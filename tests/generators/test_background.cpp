@@ -56,29 +56,31 @@ void TestBackground::bodyRule_data()
     const QString picture = u"body{background:url(p.jpg) #000000;background-repeat:no-repeat;"
                             u"background-position:top center;background-attachment:fixed"_s;
     QTest::newRow("plain") << Settings{} << u"body{background-color:#000000}"_s;
-    QTest::newRow("cursor url") << Settings{{u"chcbgm"_s, u"1"_s}, {u"txtbgm"_s, url}}
+    QTest::newRow("cursor url") << Settings{{Option::CursorOn, u"1"_s}, {Option::Cursor, url}}
                                 << u"body{background-color:#000000;CURSOR:url('http://x.test/c.ani')} "_s;
-    QTest::newRow("cursor keyword") << Settings{{u"chcbgm"_s, u"1"_s}, {u"txtbgm"_s, u"pointer"_s}}
+    QTest::newRow("cursor keyword") << Settings{{Option::CursorOn, u"1"_s}, {Option::Cursor, u"pointer"_s}}
                                     << u"body{background-color:#000000;CURSOR:pointer}"_s;
     QTest::newRow("capital scheme is no url")
-        << Settings{{u"chcbgm"_s, u"1"_s}, {u"txtbgm"_s, u"HTTP://x.test/c.ani"_s}}
+        << Settings{{Option::CursorOn, u"1"_s}, {Option::Cursor, u"HTTP://x.test/c.ani"_s}}
         << u"body{background-color:#000000;CURSOR:HTTP://x.test/c.ani}"_s;
-    const Settings pic{{u"chcbg"_s, u"1"_s}, {u"txtbgp"_s, u"p.jpg"_s}};
-    QTest::newRow("picture fixed") << (pic + Settings{{u"chcbggd"_s, u"1"_s}}) << picture + u'}';
+    const Settings pic{{Option::PagePictureOn, u"1"_s}, {Option::PagePicture, u"p.jpg"_s}};
+    QTest::newRow("picture fixed") << (pic + Settings{{Option::PageBackgroundFixed, u"1"_s}}) << picture + u'}';
     QTest::newRow("picture not fixed") << pic << picture + u'}';
     QTest::newRow("picture fixed cursor url")
-        << (pic + Settings{{u"chcbggd"_s, u"1"_s}, {u"chcbgm"_s, u"1"_s}, {u"txtbgm"_s, url}})
+        << (pic + Settings{{Option::PageBackgroundFixed, u"1"_s}, {Option::CursorOn, u"1"_s}, {Option::Cursor, url}})
         << picture + u";CURSOR:url('http://x.test/c.ani')} ";
     QTest::newRow("picture fixed cursor keyword")
-        << (pic + Settings{{u"chcbggd"_s, u"1"_s}, {u"chcbgm"_s, u"1"_s}, {u"txtbgm"_s, u"wait"_s}})
+        << (pic +
+            Settings{{Option::PageBackgroundFixed, u"1"_s}, {Option::CursorOn, u"1"_s}, {Option::Cursor, u"wait"_s}})
         << picture + u";CURSOR:wait}";
-    QTest::newRow("picture not fixed cursor url") << (pic + Settings{{u"chcbgm"_s, u"1"_s}, {u"txtbgm"_s, url}})
+    QTest::newRow("picture not fixed cursor url") << (pic + Settings{{Option::CursorOn, u"1"_s}, {Option::Cursor, url}})
                                                   << picture + u";CURSOR:url('http://x.test/c.ani')}";
     QTest::newRow("picture not fixed cursor keyword")
-        << (pic + Settings{{u"chcbgm"_s, u"1"_s}, {u"txtbgm"_s, u"help"_s}}) << picture + u";CURSOR:help}";
-    QTest::newRow("colour digits") << Settings{{u"txtbgc"_s, u"背景颜色#ABCDEF"_s}}
+        << (pic + Settings{{Option::CursorOn, u"1"_s}, {Option::Cursor, u"help"_s}}) << picture + u";CURSOR:help}";
+    QTest::newRow("colour digits") << Settings{{Option::PageBackgroundColour, u"背景颜色#ABCDEF"_s}}
                                    << u"body{background-color:#ABCDEF}"_s;
-    QTest::newRow("short colour whole") << Settings{{u"txtbgc"_s, u"#abc"_s}} << u"body{background-color:##abc}"_s;
+    QTest::newRow("short colour whole") << Settings{{Option::PageBackgroundColour, u"#abc"_s}}
+                                        << u"body{background-color:##abc}"_s;
 }
 
 void TestBackground::bodyRule()
@@ -91,26 +93,27 @@ void TestBackground::bodyRule()
 void TestBackground::widthRule()
 {
     QCOMPARE(writes({}).at(3), QString());
-    QCOMPARE(writes({{u"chckd"_s, u"1"_s}, {u"txtkd"_s, u"760"_s}}).at(3), u"#main{width:760px!important}"_s);
+    QCOMPARE(writes({{Option::BodyWidthOn, u"1"_s}, {Option::BodyWidth, u"760"_s}}).at(3),
+             u"#main{width:760px!important}"_s);
 }
 
 void TestBackground::mainAreaRule_data()
 {
     QTest::addColumn<Settings>("settings");
     QTest::addColumn<QString>("rule");
-    const Settings scroll{{u"chcgund"_s, u"1"_s},
-                          {u"txtsttop"_s, u"1"_s},
-                          {u"txtstlef"_s, u"2"_s},
-                          {u"txtstwid"_s, u"3"_s},
-                          {u"txtsthei"_s, u"4"_s}};
+    const Settings scroll{{Option::MainScrollOn, u"1"_s},
+                          {Option::MainScrollTop, u"1"_s},
+                          {Option::MainScrollLeft, u"2"_s},
+                          {Option::MainScrollWidth, u"3"_s},
+                          {Option::MainScrollHeight, u"4"_s}};
     const QString tail = u"position:absolute;top:1px!important; left:2px!important;width:3px!important;"
                          u"height:4px!important;overflow:auto}"_s;
-    const Settings picture{{u"chcdaob"_s, u"1"_s},
-                           {u"txtdaob"_s, u"d.gif"_s},
-                           {u"cmbztbg"_s, u"repeat-x"_s},
-                           {u"cmbztps"_s, u"20px 30px"_s}};
-    const Settings transparent{{u"chcbgst"_s, u"1"_s}, {u"txtzttmd"_s, u"60"_s}};
-    const Settings left{{u"cmbztwz"_s, u"主体位置left"_s}};
+    const Settings picture{{Option::MainPictureOn, u"1"_s},
+                           {Option::MainPicture, u"d.gif"_s},
+                           {Option::MainPictureRepeat, u"repeat-x"_s},
+                           {Option::MainPicturePosition, u"20px 30px"_s}};
+    const Settings transparent{{Option::MainTransparencyOn, u"1"_s}, {Option::MainTransparency, u"60"_s}};
+    const Settings left{{Option::MainAlignment, u"主体位置left"_s}};
 
     QTest::newRow("plain") << left << u".stage{text-align:left;background-color:#000000}"_s;
     QTest::newRow("picture") << picture
@@ -120,16 +123,16 @@ void TestBackground::mainAreaRule_data()
                                  << u".stage{text-align:center;background-color:#000000;filter:alpha(opacity=60)}"_s;
     // Transparency unticks the body picture; set the picture again afterwards to cover "any".
     QTest::newRow("transparent beats picture")
-        << (transparent + Settings{{u"chcdaob"_s, u"1"_s}})
+        << (transparent + Settings{{Option::MainPictureOn, u"1"_s}})
         << u".stage{text-align:center;background-color:#000000;filter:alpha(opacity=60)}"_s;
     QTest::newRow("scroll") << scroll << u".stage{text-align:center;background-color:#000000;"_s + tail;
     QTest::newRow("scroll picture") << (scroll + picture)
                                     << u".stage{text-align:center;background:url(d.gif) #000000;"
                                        u"background-repeat:repeat-x;"_s +
                                            tail;
-    QTest::newRow("scroll transparent") << (scroll + transparent + Settings{{u"chcdaob"_s, u"1"_s}})
+    QTest::newRow("scroll transparent") << (scroll + transparent + Settings{{Option::MainPictureOn, u"1"_s}})
                                         << u".stage{text-align:center;background:transparent;"_s + tail;
-    QTest::newRow("short alignment") << Settings{{u"cmbztwz"_s, u"主体"_s}}
+    QTest::newRow("short alignment") << Settings{{Option::MainAlignment, u"主体"_s}}
                                      << u".stage{text-align:;background-color:#000000}"_s;
 }
 
@@ -161,23 +164,23 @@ void TestBackground::columnRules()
 {
     QFETCH(QString, layout);
     QFETCH(QString, rules);
-    const QStringList w = writes({{u"cmblan"_s, layout},
-                                  {u"txtzlan"_s, u"900"_s},
-                                  {u"txtlanf"_s, u"1"_s},
-                                  {u"txtlans"_s, u"2"_s},
-                                  {u"txtlant"_s, u"3"_s}});
+    const QStringList w = writes({{Option::ColumnLayout, layout},
+                                  {Option::ColumnsTotalWidth, u"900"_s},
+                                  {Option::FirstColumnWidth, u"1"_s},
+                                  {Option::SecondColumnWidth, u"2"_s},
+                                  {Option::ThirdColumnWidth, u"3"_s}});
     QCOMPARE(w.at(6), u"\r\n/*分栏设置*/"_s);
     QCOMPARE(w.at(7), rules);
 }
 
 void TestBackground::textsGoInAsTheyStand()
 {
-    const QStringList w = writes({{u"chckd"_s, u"1"_s}, {u"txtkd"_s, u"}\r\n😀"_s}});
+    const QStringList w = writes({{Option::BodyWidthOn, u"1"_s}, {Option::BodyWidth, u"}\r\n😀"_s}});
     QCOMPARE(w.at(3), u"#main{width:}\r\n😀px!important}"_s);
     // Disabled fields are read all the same.
     OptionSet o;
-    o.setValue(u"txtbgp", u"still-read.jpg"_s);
-    o.setValue(u"chcbg", u"1"_s);
+    o.setValue(Option::PagePicture, u"still-read.jpg"_s);
+    o.setValue(Option::PagePictureOn, u"1"_s);
     QVERIFY(generate(u"cmdbg", o).writes.at(1).contains(u"still-read.jpg"));
 }
 

@@ -43,33 +43,35 @@ void TestCategories::rules_data()
     QTest::addColumn<Settings>("settings");
     QTest::addColumn<int>("line");
     QTest::addColumn<QString>("rule");
-    QTest::newRow("scroll bar") << Settings{{u"chcfcgd"_s, u"1"_s}, {u"txtfcgd"_s, u"240"_s}} << 0
-                                << u"#m_artclg{overflow-y:auto;height:240px}"_s;
-    QTest::newRow("item picture") << Settings{{u"chcwzfl"_s, u"1"_s},
-                                              {u"txtwzfl"_s, u"i.gif"_s},
-                                              {u"cmbwzfl"_s, u"repeat-y"_s},
-                                              {u"cmbwzflp"_s, u"bottom center "_s}}
+    QTest::newRow("scroll bar") << Settings{{Option::CategoryScrollOn, u"1"_s},
+                                            {Option::CategoryScrollHeight, u"240"_s}}
+                                << 0 << u"#m_artclg{overflow-y:auto;height:240px}"_s;
+    QTest::newRow("item picture") << Settings{{Option::CategoryPictureOn, u"1"_s},
+                                              {Option::CategoryPicture, u"i.gif"_s},
+                                              {Option::CategoryPictureRepeat, u"repeat-y"_s},
+                                              {Option::CategoryPicturePosition, u"bottom center "_s}}
                                   << 1
                                   << u"#m_artclg div.item{color:#5577ff;font-size:12px;background:url(i.gif);"
                                      u"background-repeat:repeat-y;background-position:bottom center }"_s;
-    const Settings colours{{u"txtwzflc"_s, u"字体颜色#010101"_s},
-                           {u"txtwzflcv"_s, u"已访问字体颜色#020202"_s},
-                           {u"txtwzflz"_s, u"15"_s},
-                           {u"txtwzfllh"_s, u"3"_s}};
+    const Settings colours{{Option::CategoryColour, u"字体颜色#010101"_s},
+                           {Option::CategoryVisitedColour, u"已访问字体颜色#020202"_s},
+                           {Option::CategoryFontSize, u"15"_s},
+                           {Option::CategoryDividerLineHeight, u"3"_s}};
     QTest::newRow("item") << colours << 1 << u"#m_artclg div.item{color:#010101;font-size:15px}"_s;
     QTest::newRow("item link") << colours << 2 << u"#m_artclg div.item a{color:#010101;font-size:15px}"_s;
     QTest::newRow("visited link") << colours << 3 << u"#m_artclg div.item a:visited{color:#020202}"_s;
     QTest::newRow("separator line") << colours << 4
                                     << u"#m_artclg div.line{margin-top:5px;line-height:3px;"
                                        u"border-top:1px solid #010101}"_s;
-    QTest::newRow("separator picture") << Settings{{u"chcwzffjx"_s, u"1"_s},
-                                                   {u"txtwzffjx"_s, u"d.gif"_s},
-                                                   {u"cmbwzffjx"_s, u"no-repeat"_s}}
+    QTest::newRow("separator picture") << Settings{{Option::CategoryDividerPictureOn, u"1"_s},
+                                                   {Option::CategoryDividerPicture, u"d.gif"_s},
+                                                   {Option::CategoryDividerRepeat, u"no-repeat"_s}}
                                        << 4
                                        << u"#m_artclg div.line{line-height:5px;background:url(d.gif);"
                                           u"background-repeat:no-repeat}"_s;
-    QTest::newRow("texts as they stand") << Settings{{u"chcfcgd"_s, u"1"_s}, {u"txtfcgd"_s, u"}\r\n"_s}} << 0
-                                         << u"#m_artclg{overflow-y:auto;height:}"_s;
+    QTest::newRow("texts as they stand") << Settings{{Option::CategoryScrollOn, u"1"_s},
+                                                     {Option::CategoryScrollHeight, u"}\r\n"_s}}
+                                         << 0 << u"#m_artclg{overflow-y:auto;height:}"_s;
 }
 
 void TestCategories::rules()

@@ -97,7 +97,7 @@ void TestComments::titleSize()
 {
     QFETCH(QString, size);
     QFETCH(QString, title);
-    const OptionSet o = optionsWith({{u"txtplzt"_s, size}});
+    const OptionSet o = optionsWith({{Option::CommentFontSize, size}});
     const QStringList w = generate(u"cmdpinlun", o).writes;
     const QStringList first = w.at(1).split(u"\r\n"_s);
     const QStringList second = w.at(3).split(u"\r\n"_s);
@@ -117,13 +117,14 @@ void TestComments::textBoxPicture_data()
 {
     QTest::addColumn<Settings>("settings");
     QTest::addColumn<QString>("rule");
-    const Settings picture{
-        {u"txtplkp"_s, u"k.gif"_s}, {u"cmbplkp"_s, u"repeat-y"_s}, {u"cmbplkpp"_s, u"bottom center "_s}};
+    const Settings picture{{Option::CommentBoxPicture, u"k.gif"_s},
+                           {Option::CommentBoxPictureRepeat, u"repeat-y"_s},
+                           {Option::CommentBoxPicturePosition, u"bottom center "_s}};
     QTest::newRow("off") << picture << QString();
-    QTest::newRow("on") << (picture + Settings{{u"chcplk"_s, u"1"_s}})
+    QTest::newRow("on") << (picture + Settings{{Option::CommentBoxPictureOn, u"1"_s}})
                         << u"#spBlogCmtText{background:url(k.gif);background-repeat:repeat-y;"
                            u"background-position:bottom center }"_s;
-    QTest::newRow("greyed is not on") << (picture + Settings{{u"chcplk"_s, u"2"_s}}) << QString();
+    QTest::newRow("greyed is not on") << (picture + Settings{{Option::CommentBoxPictureOn, u"2"_s}}) << QString();
 }
 
 void TestComments::textBoxPicture()
@@ -140,16 +141,16 @@ void TestComments::separators_data()
     QTest::addColumn<Settings>("settings");
     QTest::addColumn<QString>("board");
     QTest::addColumn<QString>("latest");
-    const Settings values{{u"txtpllh"_s, u"9"_s},
-                          {u"txtplpic"_s, u"s.gif"_s},
-                          {u"cmbplpic"_s, u"no-repeat"_s},
-                          {u"cmbplpicp"_s, u"center"_s},
-                          {u"txtplzc"_s, u"字体颜色#123456"_s}};
+    const Settings values{{Option::CommentLineHeight, u"9"_s},
+                          {Option::CommentDividerPicture, u"s.gif"_s},
+                          {Option::CommentDividerRepeat, u"no-repeat"_s},
+                          {Option::CommentDividerPosition, u"center"_s},
+                          {Option::CommentColour, u"字体颜色#123456"_s}};
     QTest::newRow("lines") << values
                            << u"#in_msg div.line{margin-top:17px;line-height:17px;border-top:1px solid #123456}"_s
                            << u"#m_comment div.line{line-height:9px;border-top:1px solid #123456}"_s;
     QTest::newRow("pictures")
-        << (values + Settings{{u"chcplpic"_s, u"1"_s}})
+        << (values + Settings{{Option::CommentDividerPictureOn, u"1"_s}})
         << u"#in_msg div.line{line-height:9px;background:url(s.gif);background-repeat:no-repeat;"
            u"background-position:center}"_s
         << u"#m_comment div.line{line-height:9px;background:url(s.gif);background-repeat:no-repeat;"
@@ -179,7 +180,7 @@ void TestComments::sizeNotANumber_data()
 void TestComments::sizeNotANumber()
 {
     QFETCH(QString, size);
-    const GeneratedBlock block = generate(u"cmdpinlun", optionsWith({{u"txtplzt"_s, size}}));
+    const GeneratedBlock block = generate(u"cmdpinlun", optionsWith({{Option::CommentFontSize, size}}));
     QVERIFY(block.writes.isEmpty());
     QVERIFY(block.error.contains(u"留言评论字体大小"));
 }
@@ -195,7 +196,7 @@ void TestComments::sizeNotANumberWritesNothing()
 
     testing::FakePrompts prompts;
     testing::FakeDesktop desktop;
-    runAreaButton(Area::Comments, optionsWith({{u"txtplzt"_s, u"abc"_s}}), dir.path(), prompts, desktop);
+    runAreaButton(Area::Comments, optionsWith({{Option::CommentFontSize, u"abc"_s}}), dir.path(), prompts, desktop);
 
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), before);
@@ -208,11 +209,13 @@ void TestComments::sizeNotANumberWritesNothing()
 
 void TestComments::textsGoInAsTheyStand()
 {
-    const QStringList first = lines({{u"txtwzbtlh"_s, u"}\n😀"_s}, {u"txtplzcv"_s, u"#abc"_s}}, 1);
+    const QStringList first =
+        lines({{Option::ArticleTitleLineHeight, u"}\n😀"_s}, {Option::CommentVisitedColour, u"#abc"_s}}, 1);
     QCOMPARE(first.at(2), u"#m_comment div.item a:visited{color:##abc}"_s);
     QCOMPARE(first.at(7), u"#in_comment div.tit{color:#ff0000;font-size:14px;font-weight:bold;line-height:}\n😀px}"_s);
     // A disabled field is read all the same.
-    OptionSet o = optionsWith({{u"chcplk"_s, u"1"_s}, {u"txtplkp"_s, u"still-read.gif"_s}});
+    OptionSet o =
+        optionsWith({{Option::CommentBoxPictureOn, u"1"_s}, {Option::CommentBoxPicture, u"still-read.gif"_s}});
     o.setEnabled(Option::CommentBoxPicture, false);
     QVERIFY(generate(u"cmdpinlun", o)
                 .writes.at(1)

@@ -62,15 +62,15 @@ void TestCssText::colourDigits()
 {
     OptionSet o;
     QCOMPARE(colour(o, Option::PageBackgroundColour), u"000000"_s);
-    o.setValue(u"txtbgc", u"#5577ff"_s);
+    o.setValue(Option::PageBackgroundColour, u"#5577ff"_s);
     QCOMPARE(colour(o, Option::PageBackgroundColour), u"5577ff"_s);
-    o.setValue(u"txtbgc", u"#abc"_s);
+    o.setValue(Option::PageBackgroundColour, u"#abc"_s);
     QCOMPARE(colour(o, Option::PageBackgroundColour), u"#abc"_s);
-    o.setValue(u"txtbgc", QString());
+    o.setValue(Option::PageBackgroundColour, QString());
     QCOMPARE(colour(o, Option::PageBackgroundColour), QString());
-    o.setValue(u"txtbgc", u"颜色😀12345"_s); // a character outside the BMP is never split
+    o.setValue(Option::PageBackgroundColour, u"颜色😀12345"_s); // a character outside the BMP is never split
     QCOMPARE(colour(o, Option::PageBackgroundColour), u"😀12345"_s);
-    o.setValue(u"txtbgc", u"颜色123456"_s);
+    o.setValue(Option::PageBackgroundColour, u"颜色123456"_s);
     QCOMPARE(colour(o, Option::PageBackgroundColour), u"123456"_s);
 }
 

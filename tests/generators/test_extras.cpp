@@ -132,7 +132,7 @@ void TestExtras::computedSizes()
     QFETCH(QString, size);
     QFETCH(QString, plus2);
     QFETCH(QString, plus5);
-    const Settings s{{u"txtxtzt"_s, size}};
+    const Settings s{{Option::ExtrasFontSize, size}};
     QCOMPARE(group(s, 3).at(0),
              u"#page{line-height:"_s + plus2 + u"px;font-size:" + size + u"px;font-family:Arial;text-align:center}");
     QCOMPARE(group(s, 4).at(2), u"#m_setting{line-height:"_s + plus5 + u"px;color:#5577ff;font-size:" + size + u"px}");
@@ -149,13 +149,13 @@ void TestExtras::stripSeparator_data()
 {
     QTest::addColumn<Settings>("settings");
     QTest::addColumn<QString>("line");
-    const Settings values{{u"txtffhl"_s, u"8"_s},
-                          {u"txtffjx"_s, u"s.gif"_s},
-                          {u"cmbffjx"_s, u"no-repeat"_s},
-                          {u"cmbffjxp"_s, u"right"_s},
-                          {u"cmbfangwenw"_s, u"center"_s}};
+    const Settings values{{Option::ExtrasDividerLineHeight, u"8"_s},
+                          {Option::ExtrasDividerPicture, u"s.gif"_s},
+                          {Option::ExtrasDividerRepeat, u"no-repeat"_s},
+                          {Option::ExtrasDividerPosition, u"right"_s},
+                          {Option::VisitCountAlignment, u"center"_s}};
     QTest::newRow("line") << values << u"#comm_info div.line{margin-top:5px;border-top:1px solid #5577ff}"_s;
-    QTest::newRow("picture") << (values + Settings{{u"chcffjx"_s, u"1"_s}})
+    QTest::newRow("picture") << (values + Settings{{Option::ExtrasDividerPictureOn, u"1"_s}})
                              << u"#comm_info div.line{line-height:8px;background:url(s.gif);"
                                 u"background-repeat:no-repeat;background-position:right}"_s;
 }
@@ -174,9 +174,9 @@ void TestExtras::searchRadio_data()
 {
     QTest::addColumn<Settings>("settings");
     QTest::addColumn<QString>("line");
-    const Settings values{{u"txtssbgp"_s, u"r.gif"_s}, {u"txtssbg"_s, u"背景颜色#010203"_s}};
+    const Settings values{{Option::SearchPicture, u"r.gif"_s}, {Option::SearchColour, u"背景颜色#010203"_s}};
     QTest::newRow("colour") << values << u"#m_search input.radio{background-color:#010203}"_s;
-    QTest::newRow("picture") << (values + Settings{{u"chcssbgp"_s, u"1"_s}})
+    QTest::newRow("picture") << (values + Settings{{Option::SearchPictureOn, u"1"_s}})
                              << u"#m_search input.radio{background:url(r.gif)}"_s;
 }
 
@@ -204,7 +204,7 @@ void TestExtras::player()
 {
     QFETCH(QString, style);
     QFETCH(QString, text);
-    QCOMPARE(writes({{u"cmbbfq"_s, style}}).at(9), u"\r\n/*播放器特效*/\r\n"_s + text);
+    QCOMPARE(writes({{Option::PlayerStyle, style}}).at(9), u"\r\n/*播放器特效*/\r\n"_s + text);
 }
 
 void TestExtras::pictureEffect_data()
@@ -216,11 +216,15 @@ void TestExtras::pictureEffect_data()
                u")}\r\nA:hover IMG {FILTER: progid:DXImageTransform.Microsoft.Alpha(opacity=100)}";
     };
     const QString on = u"1"_s;
-    QTest::newRow("off") << Settings{{u"cmblj"_s, u"效果3"_s}} << QString();
-    QTest::newRow("style 1") << Settings{{u"chcpic"_s, on}, {u"cmblj"_s, u"效果1"_s}} << filter(u"1"_s);
-    QTest::newRow("style 3") << Settings{{u"chcpic"_s, on}, {u"cmblj"_s, u"效果3"_s}} << filter(u"3"_s);
-    QTest::newRow("empty style") << Settings{{u"chcpic"_s, on}, {u"cmblj"_s, QString()}} << filter(QString());
-    QTest::newRow("emoji style") << Settings{{u"chcpic"_s, on}, {u"cmblj"_s, u"效果😀"_s}} << filter(u"😀"_s);
+    QTest::newRow("off") << Settings{{Option::PictureFilter, u"效果3"_s}} << QString();
+    QTest::newRow("style 1") << Settings{{Option::PictureFilterOn, on}, {Option::PictureFilter, u"效果1"_s}}
+                             << filter(u"1"_s);
+    QTest::newRow("style 3") << Settings{{Option::PictureFilterOn, on}, {Option::PictureFilter, u"效果3"_s}}
+                             << filter(u"3"_s);
+    QTest::newRow("empty style") << Settings{{Option::PictureFilterOn, on}, {Option::PictureFilter, QString()}}
+                                 << filter(QString());
+    QTest::newRow("emoji style") << Settings{{Option::PictureFilterOn, on}, {Option::PictureFilter, u"效果😀"_s}}
+                                 << filter(u"😀"_s);
 }
 
 void TestExtras::pictureEffect()
@@ -245,7 +249,7 @@ void TestExtras::pet()
 {
     QFETCH(QString, size);
     QFETCH(QString, text);
-    QCOMPARE(writes({{u"cmbchongwu"_s, size}}).at(11), u"\r\n/*宠物设置*/\r\n"_s + text);
+    QCOMPARE(writes({{Option::PetSize, size}}).at(11), u"\r\n/*宠物设置*/\r\n"_s + text);
 }
 
 void TestExtras::sizeNotANumber_data()
@@ -259,7 +263,7 @@ void TestExtras::sizeNotANumber_data()
 void TestExtras::sizeNotANumber()
 {
     QFETCH(QString, size);
-    const GeneratedBlock block = generate(u"cmdxtgg", optionsWith({{u"txtxtzt"_s, size}}));
+    const GeneratedBlock block = generate(u"cmdxtgg", optionsWith({{Option::ExtrasFontSize, size}}));
     QVERIFY(block.writes.isEmpty());
     QVERIFY(block.error.contains(u"综合设置字体大小"));
 }
@@ -270,7 +274,7 @@ void TestExtras::sizeNotANumberWritesNothing()
     QVERIFY(dir.isValid());
     testing::FakePrompts prompts;
     testing::FakeDesktop desktop;
-    runAreaButton(Area::Extras, optionsWith({{u"txtxtzt"_s, u"14px"_s}}), dir.path(), prompts, desktop);
+    runAreaButton(Area::Extras, optionsWith({{Option::ExtrasFontSize, u"14px"_s}}), dir.path(), prompts, desktop);
 
     QVERIFY(!QFileInfo::exists(codeFilePath(dir.path())));
     QCOMPARE(prompts.shown.size(), 1);

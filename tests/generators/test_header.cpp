@@ -76,7 +76,7 @@ void TestHeader::everyBoxUnchecked()
         u"#header div.tit a.titlink:visited{text-decoration:none;color:#ff77ff}"_s,
         kIntroStart + u";color:#557700}",
     };
-    QCOMPARE(lines({{u"chcmrl(0)"_s, u"0"_s}}), expected);
+    QCOMPARE(lines({{Option::HeaderMiddlePictureOn, u"0"_s}}), expected);
 }
 
 void TestHeader::pictureRules_data()
@@ -84,31 +84,33 @@ void TestHeader::pictureRules_data()
     QTest::addColumn<Settings>("settings");
     QTest::addColumn<int>("line");
     QTest::addColumn<QString>("rule");
-    QTest::newRow("strip picture") << Settings{{u"txtregh"_s, u"250"_s},
-                                               {u"txtnc"_s, u"背景颜色#123456"_s},
-                                               {u"txtmrl(0)"_s, u"m.jpg"_s},
-                                               {u"cmbmrl(0)"_s, u"repeat-x"_s},
-                                               {u"cmbmrlp(0)"_s, u"bottom right"_s}}
+    QTest::newRow("strip picture") << Settings{{Option::HeaderHeight, u"250"_s},
+                                               {Option::HeaderColour, u"背景颜色#123456"_s},
+                                               {Option::HeaderMiddlePicture, u"m.jpg"_s},
+                                               {Option::HeaderMiddlePictureRepeat, u"repeat-x"_s},
+                                               {Option::HeaderMiddlePicturePosition, u"bottom right"_s}}
                                    << 0
                                    << u"#header{height:250px;background:url(m.jpg) #123456;background-repeat:repeat-x;"
                                       u"background-position:bottom right}"_s;
-    QTest::newRow("strip colour") << Settings{{u"chcmrl(0)"_s, u"0"_s}, {u"txtnc"_s, u"背景颜色#123456"_s}} << 0
-                                  << u"#header{height:300px;background-color:#123456}"_s;
-    QTest::newRow("left corner") << Settings{{u"chcmrl(1)"_s, u"1"_s},
-                                             {u"txtmrl(1)"_s, u"l.gif"_s},
-                                             {u"cmbmrl(1)"_s, u"repeat-y"_s},
-                                             {u"cmbmrlp(1)"_s, u"center left"_s}}
+    QTest::newRow("strip colour") << Settings{{Option::HeaderMiddlePictureOn, u"0"_s},
+                                              {Option::HeaderColour, u"背景颜色#123456"_s}}
+                                  << 0 << u"#header{height:300px;background-color:#123456}"_s;
+    QTest::newRow("left corner") << Settings{{Option::HeaderLeftPictureOn, u"1"_s},
+                                             {Option::HeaderLeftPicture, u"l.gif"_s},
+                                             {Option::HeaderLeftPictureRepeat, u"repeat-y"_s},
+                                             {Option::HeaderLeftPicturePosition, u"center left"_s}}
                                  << 1
                                  << u"#header div.lc{background:url(l.gif);background-repeat:repeat-y;"
                                     u"background-position:center left}"_s;
-    QTest::newRow("right corner") << Settings{{u"chcmrl(2)"_s, u"1"_s},
-                                              {u"txtmrl(2)"_s, u"r.gif"_s},
-                                              {u"cmbmrl(2)"_s, u"repeat"_s},
-                                              {u"cmbmrlp(2)"_s, u"top right"_s}}
+    QTest::newRow("right corner") << Settings{{Option::HeaderRightPictureOn, u"1"_s},
+                                              {Option::HeaderRightPicture, u"r.gif"_s},
+                                              {Option::HeaderRightPictureRepeat, u"repeat"_s},
+                                              {Option::HeaderRightPicturePosition, u"top right"_s}}
                                   << 2
                                   << u"#header div.rc{background:url(r.gif);background-repeat:repeat;"
                                      u"background-position:top right}"_s;
-    QTest::newRow("greyed corner is off") << Settings{{u"chcmrl(1)"_s, u"2"_s}} << 1 << u"#header div.lc{}"_s;
+    QTest::newRow("greyed corner is off")
+        << Settings{{Option::HeaderLeftPictureOn, u"2"_s}} << 1 << u"#header div.lc{}"_s;
 }
 
 void TestHeader::pictureRules()
@@ -157,15 +159,19 @@ void TestHeader::effects()
     QFETCH(QString, closing);
     QFETCH(QString, beforeColour);
     QFETCH(QString, beforePicture);
-    const Settings base{{u"cmbmjxg(0)"_s, effect},           {u"cmbmjxg(1)"_s, effect},
-                        {u"txtfgu"_s, u"效果颜色#111111"_s}, {u"txtfgjj"_s, u"效果颜色#222222"_s},
-                        {u"txtmcbg"_s, u"n.gif"_s},          {u"txtjjbg"_s, u"j.gif"_s}};
+    const Settings base{{Option::NameEffect, effect},
+                        {Option::IntroEffect, effect},
+                        {Option::NameEffectColour, u"效果颜色#111111"_s},
+                        {Option::IntroEffectColour, u"效果颜色#222222"_s},
+                        {Option::NamePicture, u"n.gif"_s},
+                        {Option::IntroPicture, u"j.gif"_s}};
     const QString introBeforeColour = QString(beforeColour).replace(u"111111"_s, u"222222"_s);
     const QStringList plain = lines(base);
     QCOMPARE(plain.at(3), QString(kTitleStart + closing));
     QCOMPARE(plain.at(6), QString(kIntroStart + introBeforeColour + u"557700}"));
 
-    const QStringList pictures = lines(base + Settings{{u"chcmcbg"_s, u"1"_s}, {u"chcmcjj"_s, u"1"_s}});
+    const QStringList pictures =
+        lines(base + Settings{{Option::NamePictureOn, u"1"_s}, {Option::IntroPictureOn, u"1"_s}});
     QCOMPARE(pictures.at(3), QString(kTitleStart + beforePicture +
                                      u"n.gif);background-repeat:no-repeat;background-position:center center}"));
     const QString introTail = effect == u"掩膜效果"
@@ -176,12 +182,12 @@ void TestHeader::effects()
 
 void TestHeader::unknownEffectLeavesEmptyLine()
 {
-    const QStringList title = lines({{u"chcmrl(0)"_s, u"0"_s}, {u"cmbmjxg(0)"_s, u"彩虹效果"_s}});
+    const QStringList title = lines({{Option::HeaderMiddlePictureOn, u"0"_s}, {Option::NameEffect, u"彩虹效果"_s}});
     QCOMPARE(title.size(), 7);
     QCOMPARE(title.at(3), QString());
     QCOMPARE(title.at(6), QString(kIntroStart + u";color:#557700}"));
 
-    const QStringList intro = lines({{u"cmbmjxg(1)"_s, u"无效果 "_s}, {u"chcmcjj"_s, u"1"_s}});
+    const QStringList intro = lines({{Option::IntroEffect, u"无效果 "_s}, {Option::IntroPictureOn, u"1"_s}});
     QCOMPARE(intro.size(), 7);
     QCOMPARE(intro.at(3), QString(kTitleStart + u'}'));
     QCOMPARE(intro.at(6), QString());
@@ -201,7 +207,7 @@ void TestHeader::lineHeights()
 {
     QFETCH(QString, size);
     QFETCH(QString, lineHeight);
-    const QStringList l = lines({{u"txtnfz"_s, size}, {u"txtjjsize"_s, size}});
+    const QStringList l = lines({{Option::NameFontSize, size}, {Option::IntroFontSize, size}});
     const QString title = u"#header div.tit{top:45px;left:20px;line-height:" + lineHeight + u"px;font-size:" + size +
                           u"px;font-family:宋体}";
     const QString intro = u"#header div.desc{text-decoration:none;top:96px;left:20px;font-size:" + size +
@@ -212,17 +218,17 @@ void TestHeader::lineHeights()
 
 void TestHeader::fontSizeNotANumber_data()
 {
-    QTest::addColumn<QString>("field");
+    QTest::addColumn<Option>("field");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("label");
-    QTest::newRow("name empty") << u"txtnfz"_s << QString() << u"名称栏字体大小"_s;
-    QTest::newRow("name with unit") << u"txtnfz"_s << u"12px"_s << u"名称栏字体大小"_s;
-    QTest::newRow("intro word") << u"txtjjsize"_s << u"abc"_s << u"简介栏字体大小"_s;
+    QTest::newRow("name empty") << Option::NameFontSize << QString() << u"名称栏字体大小"_s;
+    QTest::newRow("name with unit") << Option::NameFontSize << u"12px"_s << u"名称栏字体大小"_s;
+    QTest::newRow("intro word") << Option::IntroFontSize << u"abc"_s << u"简介栏字体大小"_s;
 }
 
 void TestHeader::fontSizeNotANumber()
 {
-    QFETCH(QString, field);
+    QFETCH(Option, field);
     QFETCH(QString, text);
     QFETCH(QString, label);
     const GeneratedBlock block = generate(u"cmdqy", optionsWith({{field, text}}));
@@ -243,7 +249,7 @@ void TestHeader::fontSizeNotANumberAppendsNothing()
     testing::FakePrompts prompts;
     prompts.answers = {true};
     testing::FakeDesktop desktop;
-    runAreaButton(Area::Header, optionsWith({{u"txtjjsize"_s, u"大"_s}}), dir.path(), prompts, desktop);
+    runAreaButton(Area::Header, optionsWith({{Option::IntroFontSize, u"大"_s}}), dir.path(), prompts, desktop);
 
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -257,10 +263,10 @@ void TestHeader::fontSizeNotANumberAppendsNothing()
 
 void TestHeader::textsGoInAsTheyStand()
 {
-    const QStringList w = generate(u"cmdqy", optionsWith({{u"chcmrl(0)"_s, u"0"_s},
-                                                          {u"txtregh"_s, u"}\r\n😀"_s},
-                                                          {u"cmbnf"_s, QString()},
-                                                          {u"txtnol"_s, u"#abc"_s}}))
+    const QStringList w = generate(u"cmdqy", optionsWith({{Option::HeaderMiddlePictureOn, u"0"_s},
+                                                          {Option::HeaderHeight, u"}\r\n😀"_s},
+                                                          {Option::NameFont, QString()},
+                                                          {Option::NameColour, u"#abc"_s}}))
                               .writes;
     QVERIFY(w.at(1).startsWith(u"#header{height:}\r\n😀px;background-color:#000000}\r\n"));
     QVERIFY(w.at(1).contains(u"font-size:36px;font-family:}\r\n"));

@@ -11,9 +11,11 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 // The options every row sets, so each rule is easy to read in full.
-const Settings kValues{{u"txtyqgd"_s, u"180"_s},      {u"txtyqwzlh"_s, u"15"_s},   {u"txtyqwzbg"_s, u"i.gif"_s},
-                       {u"cmbyqbg"_s, u"repeat-x"_s}, {u"txtyqljp"_s, u"l.gif"_s}, {u"cmbyqfjx"_s, u"no-repeat"_s},
-                       {u"txthylh"_s, u"16"_s},       {u"txthyfjx"_s, u"f.gif"_s}, {u"cmbhyfjx"_s, u"repeat-x"_s}};
+const Settings kValues{{Option::LinksScrollHeight, u"180"_s},        {Option::LinksDividerLineHeight, u"15"_s},
+                       {Option::LinksPicture, u"i.gif"_s},           {Option::LinksPictureRepeat, u"repeat-x"_s},
+                       {Option::LinksDividerPicture, u"l.gif"_s},    {Option::LinksDividerRepeat, u"no-repeat"_s},
+                       {Option::FriendsDividerLineHeight, u"16"_s},  {Option::FriendsDividerPicture, u"f.gif"_s},
+                       {Option::FriendsDividerRepeat, u"repeat-x"_s}};
 
 const QString kPlainItem = u"#m_links div.item{color:#ff0000;font-size:12px}"_s;
 const QString kLinksBorder = u"#m_links div.line{line-height:15px;border-top:1px solid #ff0000} "_s;
@@ -58,18 +60,18 @@ void TestLinks::switches_data()
     QTest::addColumn<QString>("friendsSeparator");
     const QString on = u"1"_s;
     QTest::newRow("none") << Settings{} << QString() << kPlainItem << kLinksBorder << kFriendsBorder;
-    QTest::newRow("scroll bar") << Settings{{u"chcyqgd"_s, on}} << u"#m_links{overflow-y:auto;height:180px}"_s
+    QTest::newRow("scroll bar") << Settings{{Option::LinksScrollOn, on}} << u"#m_links{overflow-y:auto;height:180px}"_s
                                 << kPlainItem << kLinksBorder << kFriendsBorder;
     QTest::newRow("item picture")
-        << Settings{{u"chcyqwzbg"_s, on}} << QString()
+        << Settings{{Option::LinksPictureOn, on}} << QString()
         << u"#m_links div.item{color:#ff0000;font-size:12px;line-height:15px;background:url(i.gif);"
            u"background-repeat:repeat-x}"_s
         << kLinksBorder << kFriendsBorder;
     QTest::newRow("links separator picture")
-        << Settings{{u"chcyqlj"_s, on}} << QString() << kPlainItem
+        << Settings{{Option::LinksDividerPictureOn, on}} << QString() << kPlainItem
         << u"#m_links div.line{line-height:15px;background:url(l.gif);background-repeat:no-repeat}"_s << kFriendsBorder;
     QTest::newRow("friends separator picture")
-        << Settings{{u"chchyfjx"_s, on}} << QString() << kPlainItem << kLinksBorder
+        << Settings{{Option::FriendsDividerPictureOn, on}} << QString() << kPlainItem << kLinksBorder
         << u"#m_friend div.line{line-height:16px;background:url(f.gif);background-repeat:repeat-x}"_s;
 }
 

@@ -63,12 +63,12 @@ void TestModules::defaultBlockBytes()
 
 void TestModules::bars()
 {
-    const QStringList l = lines({{u"txtmkjj"_s, u"7"_s},
-                                 {u"txtmkbt"_s, u"3"_s},
-                                 {u"txtmksz"_s, u"5"_s},
-                                 {u"txtmkbtc"_s, u"字体颜色#aaaaaa"_s},
-                                 {u"txtmkbtcv"_s, u"已访问字体颜色#bbbbbb"_s},
-                                 {u"txtmkbtzt"_s, u"13"_s}});
+    const QStringList l = lines({{Option::ModuleSpacing, u"7"_s},
+                                 {Option::ModuleTitleIndent, u"3"_s},
+                                 {Option::ModuleEditIndent, u"5"_s},
+                                 {Option::ModuleTitleColour, u"字体颜色#aaaaaa"_s},
+                                 {Option::ModuleTitleVisitedColour, u"已访问字体颜色#bbbbbb"_s},
+                                 {Option::ModuleTitleFontSize, u"13"_s}});
     const QStringList expected{
         u".mod{margin-bottom:7px}"_s,
         u".modhandle{cursor:move}"_s,
@@ -89,9 +89,11 @@ void TestModules::bodyRule_data()
 {
     QTest::addColumn<Settings>("settings");
     QTest::addColumn<QString>("rule");
-    const Settings picture{{u"chcmkbgp"_s, u"1"_s}, {u"txtmkbgp"_s, u"b.png"_s}, {u"cmbmkbgp"_s, u"repeat-y"_s}};
-    const Settings transparent{{u"chcbgst"_s, u"1"_s}, {u"txtzttmd"_s, u"40"_s}};
-    QTest::newRow("colour") << Settings{{u"txtmkbgc"_s, u"背景颜色#102030"_s}}
+    const Settings picture{{Option::ModulePictureOn, u"1"_s},
+                           {Option::ModulePicture, u"b.png"_s},
+                           {Option::ModulePictureRepeat, u"repeat-y"_s}};
+    const Settings transparent{{Option::MainTransparencyOn, u"1"_s}, {Option::MainTransparency, u"40"_s}};
+    QTest::newRow("colour") << Settings{{Option::ModuleColour, u"背景颜色#102030"_s}}
                             << u".modbox{padding:10px 10px 0 10px;background-color:#102030}"_s;
     QTest::newRow("picture") << picture
                              << u".modbox{padding:10px 10px 0 10px;background:url(b.png);background-repeat:repeat-y}"_s;
@@ -109,9 +111,10 @@ void TestModules::bodyRule()
 
 void TestModules::borderPictures()
 {
-    const Settings pictures{{u"chcmkbtp"_s, u"1"_s}, {u"txtmkls"_s, u"ls"_s}, {u"txtmkcs"_s, u"cs"_s},
-                            {u"txtmkrs"_s, u"rs"_s}, {u"txtmklx"_s, u"lx"_s}, {u"txtmkcx"_s, u"cx"_s},
-                            {u"txtmkrx"_s, u"rx"_s}, {u"txtmktplh"_s, u"6"_s}};
+    const Settings pictures{{Option::ModuleBorderPicturesOn, u"1"_s},    {Option::ModuleTopLeftPicture, u"ls"_s},
+                            {Option::ModuleTopCentrePicture, u"cs"_s},   {Option::ModuleTopRightPicture, u"rs"_s},
+                            {Option::ModuleBottomLeftPicture, u"lx"_s},  {Option::ModuleBottomCentrePicture, u"cx"_s},
+                            {Option::ModuleBottomRightPicture, u"rx"_s}, {Option::ModuleBorderLineHeight, u"6"_s}};
     const QStringList plain = lines({});
     const QStringList withPictures = lines(pictures);
     const QStringList cells{
@@ -129,7 +132,9 @@ void TestModules::borderPictures()
 
 void TestModules::textsGoInAsTheyStand()
 {
-    const QStringList l = lines({{u"chcmkbtp"_s, u"1"_s}, {u"txtmktplh"_s, QString()}, {u"txtmkjj"_s, u"😀"_s}});
+    const QStringList l = lines({{Option::ModuleBorderPicturesOn, u"1"_s},
+                                 {Option::ModuleBorderLineHeight, QString()},
+                                 {Option::ModuleSpacing, u"😀"_s}});
     QCOMPARE(l.at(0), u".mod{margin-bottom:😀px}"_s);
     QCOMPARE(l.at(kFirstCellLine), u".modtl{background:url();background-repeat:no-repeat;"
                                    u"background-position:top left;line-height:px}"_s);

@@ -21,7 +21,7 @@ QStringList lines(const Settings &settings)
     return generate(u"cmddaoh", optionsWith(settings)).writes.value(2).split(u"\r\n"_s);
 }
 
-const Settings kDividers{{u"chcqxdhx"_s, u"0"_s}};
+const Settings kDividers{{Option::NavigationHideDividers, u"0"_s}};
 
 } // namespace
 
@@ -85,7 +85,7 @@ void TestNavigation::dividersShown()
     hidden[0] = u"#tabline{display:none}"_s;
     hidden[5] = u"#tab span{display:none}"_s;
     hidden[8] = u"#tab2 span{display:none}"_s;
-    QCOMPARE(lines({{u"chcqxdhx"_s, u"1"_s}}), hidden);
+    QCOMPARE(lines({{Option::NavigationHideDividers, u"1"_s}}), hidden);
 }
 
 void TestNavigation::layout_data()
@@ -120,10 +120,10 @@ void TestNavigation::layout()
     QFETCH(QString, row);
     QFETCH(QString, active);
     QFETCH(QString, hover);
-    const QStringList l = lines(kDividers + Settings{{u"chcdhcz"_s, vertical},
-                                                     {u"chctap"_s, pictures},
-                                                     {u"txtdhp"_s, u"p.gif"_s},
-                                                     {u"txtdhpm"_s, u"m.gif"_s}});
+    const QStringList l = lines(kDividers + Settings{{Option::NavigationVertical, vertical},
+                                                     {Option::NavigationPicturesOn, pictures},
+                                                     {Option::NavigationPicture, u"p.gif"_s},
+                                                     {Option::NavigationHoverPicture, u"m.gif"_s}});
     QCOMPARE(l.size(), 12);
     QCOMPARE(l.at(1), row);
     QCOMPARE(l.at(3), active);
@@ -132,7 +132,7 @@ void TestNavigation::layout()
 
 void TestNavigation::derivedSizes()
 {
-    const QStringList l = lines(kDividers + Settings{{u"txtdhunz"_s, u"12.5"_s}});
+    const QStringList l = lines(kDividers + Settings{{Option::NavigationFontSize, u"12.5"_s}});
     QCOMPARE(l.at(3),
              u"#tab a.on,#tab a.on:link,#tab a.on:visited{line-height:28.5px;color:#5577ff;font-size:14.5px}"_s);
     QCOMPARE(l.at(4),
@@ -143,7 +143,7 @@ void TestNavigation::derivedSizes()
     QCOMPARE(l.at(8), u"#tab2 span{color:#5577ff;font-size:12.5px;font-weight:bold;text-decoration:none}"_s);
     QCOMPARE(l.at(9), u"#tab2 a{font-size:12.5px}"_s);
     // F alone keeps its text as typed; only the sums are in shortest form.
-    const QStringList typed = lines(kDividers + Settings{{u"txtdhunz"_s, u"014.0"_s}});
+    const QStringList typed = lines(kDividers + Settings{{Option::NavigationFontSize, u"014.0"_s}});
     QCOMPARE(typed.at(5), u"#tab span{color:#5577ff;font-size:014.0px}"_s);
     QCOMPARE(typed.at(6), u"#tab a:hover,#tab a.on:hover{font-size:17px;line-height:22px}"_s);
 }
@@ -151,7 +151,8 @@ void TestNavigation::derivedSizes()
 void TestNavigation::unreadOptionsChangeNothing()
 {
     const QStringList before = lines(kDividers);
-    QCOMPARE(lines(kDividers + Settings{{u"txtdhlh"_s, u"99"_s}, {u"txttabbgcv"_s, u"已访问字体颜色#010203"_s}}),
+    QCOMPARE(lines(kDividers + Settings{{Option::NavigationLineHeight, u"99"_s},
+                                        {Option::NavigationVisitedColour, u"已访问字体颜色#010203"_s}}),
              before);
 }
 
@@ -166,7 +167,7 @@ void TestNavigation::fontSizeNotANumber_data()
 void TestNavigation::fontSizeNotANumber()
 {
     QFETCH(QString, text);
-    const GeneratedBlock block = generate(u"cmddaoh", optionsWith({{u"txtdhunz"_s, text}}));
+    const GeneratedBlock block = generate(u"cmddaoh", optionsWith({{Option::NavigationFontSize, text}}));
     QCOMPARE(block.error, notANumber(u"导航字体大小", text).message);
     QVERIFY(block.writes.isEmpty());
 }
@@ -178,7 +179,8 @@ void TestNavigation::fontSizeNotANumberAppendsNothing()
     testing::FakePrompts prompts;
     prompts.answers = {true};
     testing::FakeDesktop desktop;
-    runAreaButton(Area::Navigation, optionsWith({{u"txtdhunz"_s, u"abc"_s}}), dir.path(), prompts, desktop);
+    runAreaButton(Area::Navigation, optionsWith({{Option::NavigationFontSize, u"abc"_s}}), dir.path(), prompts,
+                  desktop);
 
     QVERIFY(!QFileInfo::exists(codeFilePath(dir.path())));
     QCOMPARE(prompts.shown.size(), 1);

@@ -78,13 +78,13 @@ void TestProfile::userLine_data()
 {
     QTest::addColumn<Settings>("settings");
     QTest::addColumn<QString>("line");
-    const Settings values{{u"txtgrpic"_s, u"p.gif"_s},
-                          {u"txtgrph"_s, u"128"_s},
-                          {u"txtgrlyz"_s, u"12.5"_s},
-                          {u"txtgrsc"_s, u"#1a2b3c"_s}};
+    const Settings values{{Option::ProfilePicture, u"p.gif"_s},
+                          {Option::ProfilePictureHeight, u"128"_s},
+                          {Option::ProfileFontSize, u"12.5"_s},
+                          {Option::ProfileColour, u"#1a2b3c"_s}};
     QTest::newRow("user name") << values
                                << u"#m_pro div.user{margin-top:10px;color:#1a2b3c;font-size:12.5px;font-weight:bold}"_s;
-    QTest::newRow("picture") << (values + Settings{{u"chcgrpic"_s, u"1"_s}})
+    QTest::newRow("picture") << (values + Settings{{Option::ProfilePictureOn, u"1"_s}})
                              << u"#m_pro div.act{background:url(p.gif);background-repeat:no-repeat;"
                                 u"background-position:top left;padding-bottom:128px}"_s;
 }
@@ -106,7 +106,7 @@ void TestProfile::appendsAndOffersToOpen()
     testing::FakePrompts prompts;
     prompts.answers = {true};
     testing::FakeDesktop desktop;
-    const OptionSet o = optionsWith({{u"txtgrkd"_s, u"96"_s}});
+    const OptionSet o = optionsWith({{Option::ProfilePortraitSize, u"96"_s}});
     runAreaButton(Area::Profile, o, dir.path(), prompts, desktop);
 
     QFile file(codeFilePath(dir.path()));

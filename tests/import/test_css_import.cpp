@@ -245,40 +245,52 @@ void TestCssImport::trickyValues_data()
     for (QStringView effect : kEffectNames) {
         for (const QString &picture : {u"0"_s, u"1"_s}) {
             const QString name = effect.toString() + (picture == u"1" ? u" with picture"_s : QString());
-            QTest::newRow(qPrintable(u"name "_s + name)) << Settings{{u"cmbmjxg(0)"_s, effect.toString()},
-                                                                     {u"chcmcbg"_s, picture},
-                                                                     {u"txtfgu"_s, u"效果颜色#12ab34"_s}}
+            QTest::newRow(qPrintable(u"name "_s + name)) << Settings{{Option::NameEffect, effect.toString()},
+                                                                     {Option::NamePictureOn, picture},
+                                                                     {Option::NameEffectColour, u"效果颜色#12ab34"_s}}
                                                          << header;
-            QTest::newRow(qPrintable(u"intro "_s + name))
-                << Settings{{u"cmbmjxg(1)"_s, effect.toString()}, {u"chcmcjj"_s, picture}, {u"txtjjbg"_s, u"i.png"_s}}
-                << header;
+            QTest::newRow(qPrintable(u"intro "_s + name)) << Settings{{Option::IntroEffect, effect.toString()},
+                                                                      {Option::IntroPictureOn, picture},
+                                                                      {Option::IntroPicture, u"i.png"_s}}
+                                                          << header;
             QTest::newRow(qPrintable(u"article "_s + name))
-                << Settings{{u"cmbblogcnt"_s, effect.toString()}, {u"chcwznrbg"_s, picture}} << articles;
+                << Settings{{Option::ArticleTextEffect, effect.toString()}, {Option::ArticleTextPictureOn, picture}}
+                << articles;
         }
     }
-    QTest::newRow("effect naming none") << Settings{{u"cmbmjxg(0)"_s, u"闪烁"_s}, {u"cmbblogcnt"_s, u""_s}} << header;
+    QTest::newRow("effect naming none") << Settings{{Option::NameEffect, u"闪烁"_s}, {Option::ArticleTextEffect, u""_s}}
+                                        << header;
     for (QStringView layout : kColumnLayoutNames) {
         QTest::newRow(qPrintable(u"columns "_s + layout.toString()))
-            << Settings{{u"cmblan"_s, layout.toString()}, {u"txtlanf"_s, u"250.5"_s}} << int(Area::Background);
+            << Settings{{Option::ColumnLayout, layout.toString()}, {Option::FirstColumnWidth, u"250.5"_s}}
+            << int(Area::Background);
     }
     for (QStringView look : kPlayerStyleNames)
-        QTest::newRow(qPrintable(u"player "_s + look.toString())) << Settings{{u"cmbbfq"_s, look.toString()}} << 10;
+        QTest::newRow(qPrintable(u"player "_s + look.toString()))
+            << Settings{{Option::PlayerStyle, look.toString()}} << 10;
     for (const QString &pet : {u"300"_s, u"隐藏宠物"_s, u"默认大小"_s, u""_s})
-        QTest::newRow(qPrintable(u"pet "_s + pet)) << Settings{{u"cmbchongwu"_s, pet}} << 10;
-    QTest::newRow("decimal sizes") << Settings{{u"txtnfz"_s, u"12.50"_s}, {u"txtjjsize"_s, u"-0.5"_s}} << header;
-    QTest::newRow("decimal tab size") << Settings{{u"txtdhunz"_s, u"13.75"_s}, {u"chctap"_s, u"1"_s}} << 2;
-    QTest::newRow("extras decimal") << Settings{{u"txtxtzt"_s, u"9.5"_s}, {u"chcpic"_s, u"1"_s}} << 10;
-    QTest::newRow("cursor address") << Settings{{u"chcbgm"_s, u"1"_s}, {u"txtbgm"_s, u"http://c.test/a.ani"_s}}
+        QTest::newRow(qPrintable(u"pet "_s + pet)) << Settings{{Option::PetSize, pet}} << 10;
+    QTest::newRow("decimal sizes") << Settings{{Option::NameFontSize, u"12.50"_s}, {Option::IntroFontSize, u"-0.5"_s}}
+                                   << header;
+    QTest::newRow("decimal tab size") << Settings{{Option::NavigationFontSize, u"13.75"_s},
+                                                  {Option::NavigationPicturesOn, u"1"_s}}
+                                      << 2;
+    QTest::newRow("extras decimal") << Settings{{Option::ExtrasFontSize, u"9.5"_s}, {Option::PictureFilterOn, u"1"_s}}
+                                    << 10;
+    QTest::newRow("cursor address") << Settings{{Option::CursorOn, u"1"_s}, {Option::Cursor, u"http://c.test/a.ani"_s}}
                                     << int(Area::Background);
-    QTest::newRow("fixed picture cursor address")
-        << Settings{{u"chcbg"_s, u"1"_s}, {u"chcbggd"_s, u"1"_s}, {u"chcbgm"_s, u"1"_s}, {u"txtbgm"_s, u"http://c"_s}}
-        << int(Area::Background);
-    QTest::newRow("transparent modules") << Settings{{u"chcbgst"_s, u"1"_s}, {u"txtzttmd"_s, u"40"_s}}
+    QTest::newRow("fixed picture cursor address") << Settings{{Option::PagePictureOn, u"1"_s},
+                                                              {Option::PageBackgroundFixed, u"1"_s},
+                                                              {Option::CursorOn, u"1"_s},
+                                                              {Option::Cursor, u"http://c"_s}}
+                                                  << int(Area::Background);
+    QTest::newRow("transparent modules") << Settings{{Option::MainTransparencyOn, u"1"_s},
+                                                     {Option::MainTransparency, u"40"_s}}
                                          << int(Area::Modules);
     Settings empty;
     for (const OptionDef &def : options()) {
         if (isTextKind(def.kind) && !isSummed(def.option))
-            empty.append({def.id.toString(), QString()});
+            empty.append({def.option, QString()});
     }
     QTest::newRow("empty texts") << empty << header;
     QTest::newRow("empty texts, profile") << empty << int(Area::Profile);
@@ -300,10 +312,10 @@ void TestCssImport::trickyValues()
 
 void TestCssImport::colourKeepsItsLabel()
 {
-    const OptionSet o = optionsWith({{u"txtbgc"_s, u"背景颜色#12AB34"_s}});
+    const OptionSet o = optionsWith({{Option::PageBackgroundColour, u"背景颜色#12AB34"_s}});
     OptionSet d;
     const CssImport report = importCss(blockText(Area::Background, o), d);
-    QCOMPARE(d.value(u"txtbgc"), u"背景颜色#12AB34"_s);
+    QCOMPARE(d.value(Option::PageBackgroundColour), u"背景颜色#12AB34"_s);
     QCOMPARE(report.changed, QList<Option>{Option::PageBackgroundColour});
     QCOMPARE(report.notFound.size(), kTabCount - 1);
     QVERIFY(!report.notFound.contains(Area::Background));
@@ -311,7 +323,8 @@ void TestCssImport::colourKeepsItsLabel()
 
 void TestCssImport::reportNamesWhatItCouldNotRead()
 {
-    const OptionSet o = optionsWith({{u"txtwzbtztc"_s, u"字体颜色#abcdef"_s}, {u"txtwzrqw"_s, u"7"_s}});
+    const OptionSet o =
+        optionsWith({{Option::ArticleTitleColour, u"字体颜色#abcdef"_s}, {Option::ArticleDateIndent, u"7"_s}});
     QString sheet = u"p{}\r\n"_s + blockText(Area::Articles, o);
     sheet.replace(u"#m_blog div.date{margin:5px 0 8px 7px"_s, u"#m_blog div.date{margin:6px 0 8px 7px"_s);
     sheet.replace(u"#m_blog div.more{"_s, u"#m_blog .extra{color:red}\r\n#m_blog div.more{"_s);
@@ -323,22 +336,24 @@ void TestCssImport::reportNamesWhatItCouldNotRead()
     QCOMPARE(report.unreadLines[1].line, 10);
     QCOMPARE(report.unreadLines[1].text, u"#m_blog .extra{color:red}"_s);
     QCOMPARE(report.unreadLines[1].area, Area::Articles);
-    QCOMPARE(d.value(u"txtwzbtztc"), u"字体颜色#abcdef"_s); // read from the title rules
-    QCOMPARE(d.value(u"txtwzrqw"), u"0"_s);                 // only the unread rule shows it
+    QCOMPARE(d.value(Option::ArticleTitleColour), u"字体颜色#abcdef"_s); // read from the title rules
+    QCOMPARE(d.value(Option::ArticleDateIndent), u"0"_s);                // only the unread rule shows it
 }
 
 // A block cut off in the middle of a rule: what comes before the cut is read, nothing after it.
 void TestCssImport::cutBlockSetsOnlyWhatItShows()
 {
-    const OptionSet o = optionsWith({{u"txtmkjj"_s, u"22"_s}, {u"txtmkbtzt"_s, u"15"_s}, {u"txtmkbgc"_s, u"111111"_s}});
+    const OptionSet o = optionsWith({{Option::ModuleSpacing, u"22"_s},
+                                     {Option::ModuleTitleFontSize, u"15"_s},
+                                     {Option::ModuleColour, u"111111"_s}});
     const QString block = blockText(Area::Modules, o);
     const QString cut = block.left(block.indexOf(u".modbox{"_s) + 20);
     OptionSet d;
     const CssImport report = importCss(QString(cut + u"\r\n/*导航区域*/\r\n"_s), d);
     QCOMPARE(report.incomplete, (QList<Area>{Area::Navigation, Area::Modules})); // the start alone is no block
-    QCOMPARE(d.value(u"txtmkjj"), u"22"_s);
-    QCOMPARE(d.value(u"txtmkbtzt"), u"15"_s);
-    QCOMPARE(d.value(u"txtmkbgc"), OptionSet().value(u"txtmkbgc"));
+    QCOMPARE(d.value(Option::ModuleSpacing), u"22"_s);
+    QCOMPARE(d.value(Option::ModuleTitleFontSize), u"15"_s);
+    QCOMPARE(d.value(Option::ModuleColour), OptionSet().value(Option::ModuleColour));
 }
 
 // Rules edited by hand into something the generator cannot write leave their options alone.
@@ -349,7 +364,7 @@ void TestCssImport::neverSetsWhatWouldWriteOtherRules()
                           u"/*宠物设置*/\r\n#petObject {width:隐藏宠物px!important;height:隐藏宠物px!important}"_s;
     OptionSet d;
     const CssImport report = importCss(sheet, d);
-    QCOMPARE(d.value(u"txtgrsc"), OptionSet().value(u"txtgrsc")); // seven digits are no colour
+    QCOMPARE(d.value(Option::ProfileColour), OptionSet().value(Option::ProfileColour)); // seven digits are no colour
     QCOMPARE(report.recognised, QList<Area>{Area::Profile});
     QVERIFY(!report.unreadLines.isEmpty());
     QVERIFY(report.changed.isEmpty());
@@ -364,8 +379,8 @@ void TestCssImport::neverSetsWhatWouldWriteOtherRules()
         QVERIFY(header.contains(from));
         OptionSet e;
         const CssImport edited = importCss(QString(header).replace(from, to), e);
-        QCOMPARE(e.value(u"cmbmjxg(0)"), OptionSet().value(u"cmbmjxg(0)"));
-        QCOMPARE(e.value(u"cmbmjxg(1)"), OptionSet().value(u"cmbmjxg(1)"));
+        QCOMPARE(e.value(Option::NameEffect), OptionSet().value(Option::NameEffect));
+        QCOMPARE(e.value(Option::IntroEffect), OptionSet().value(Option::IntroEffect));
         QCOMPARE(edited.unreadLines.size(), 1);
         QVERIFY(edited.unreadLines[0].text.contains(to));
     }
@@ -373,9 +388,10 @@ void TestCssImport::neverSetsWhatWouldWriteOtherRules()
     // A text longer than a field holds would be cut at its first edit: it is not read.
     const QString longAddress = u"http://photo.example/"_s + QString(kMaxTextLength, u'a') + u".jpg"_s;
     OptionSet f;
-    const CssImport tooLong =
-        importCss(blockText(Area::Background, optionsWith({{u"chcbg"_s, u"1"_s}, {u"txtbgp"_s, longAddress}})), f);
-    QCOMPARE(f.value(u"txtbgp"), OptionSet().value(u"txtbgp"));
+    const CssImport tooLong = importCss(
+        blockText(Area::Background, optionsWith({{Option::PagePictureOn, u"1"_s}, {Option::PagePicture, longAddress}})),
+        f);
+    QCOMPARE(f.value(Option::PagePicture), OptionSet().value(Option::PagePicture));
     QVERIFY(!tooLong.unreadLines.isEmpty());
 }
 

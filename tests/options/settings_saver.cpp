@@ -11,9 +11,9 @@ using namespace stylewright;
 OptionSet variant(bool a)
 {
     OptionSet o;
-    o.setValue(u"txtbgc", a ? QStringLiteral("背景颜色#AAAAAA") : QStringLiteral("背景颜色#BBBBBB"));
-    o.setValue(u"txtbgp", QString(a ? 900 : 300, a ? u'a' : u'b')); // saves of different lengths
-    o.setValue(u"chcbg", a ? QStringLiteral("1") : QStringLiteral("0"));
+    o.setValue(Option::PageBackgroundColour, a ? QStringLiteral("背景颜色#AAAAAA") : QStringLiteral("背景颜色#BBBBBB"));
+    o.setValue(Option::PagePicture, QString(a ? 900 : 300, a ? u'a' : u'b')); // saves of different lengths
+    o.setValue(Option::PagePictureOn, a ? QStringLiteral("1") : QStringLiteral("0"));
     return o;
 }
 

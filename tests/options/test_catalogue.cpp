@@ -17,7 +17,6 @@ private slots:
     void sectionsInSaveOrder();
     void listsKeepTheirItems();
     void startStatesFollowTheRules();
-    void unknownIdentifiers();
 };
 
 void TestCatalogue::countsByKind()
@@ -81,7 +80,7 @@ void TestCatalogue::sectionsInSaveOrder()
     QCOMPARE(actual, expected);
     const OptionDef &first = optionDef(saveOrder().front());
     const OptionDef &last = optionDef(saveOrder().back());
-    QCOMPARE(first.id, u"chcbggd");
+    QCOMPARE(first.option, Option::PageBackgroundFixed);
     QCOMPARE(last.key, u"宠物大小");
     QCOMPARE(optionDef(Option::HeaderRightPictureOn).key, u"右边图片选项");
     QCOMPARE(optionDef(Option::SearchPicture).section, u"搜索模块");
@@ -114,16 +113,6 @@ void TestCatalogue::startStatesFollowTheRules()
         QVERIFY2(o.isEnabled(optionAt(row)) == d.startEnabled, qPrintable(d.id.toString()));
         QCOMPARE(o.value(optionAt(row)), d.defaultValue.toString());
     }
-}
-
-void TestCatalogue::unknownIdentifiers()
-{
-    OptionSet o;
-    QVERIFY(!optionById(u"nosuch"));
-    QCOMPARE(o.value(u"nosuch"), QString());
-    QVERIFY(!o.isEnabled(u"nosuch"));
-    o.setValue(u"nosuch", u"x"_s);
-    QCOMPARE(o.value("txtbgc"), u"背景颜色#000000"_s);
 }
 
 QTEST_GUILESS_MAIN(TestCatalogue)

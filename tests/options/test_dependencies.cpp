@@ -8,11 +8,13 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-bool allEnabled(const OptionSet &o, const QStringList &ids, bool enabled)
+using Options = QList<Option>;
+
+bool allEnabled(const OptionSet &o, const Options &options, bool enabled)
 {
-    for (const QString &id : ids) {
-        if (o.isEnabled(id) != enabled) {
-            qWarning("%s is %s", qPrintable(id), enabled ? "disabled" : "enabled");
+    for (Option option : options) {
+        if (o.isEnabled(option) != enabled) {
+            qWarning("%s is %s", qPrintable(optionDef(option).id.toString()), enabled ? "disabled" : "enabled");
             return false;
         }
     }
@@ -42,47 +44,58 @@ private slots:
 
 void TestDependencies::checkBoxes_data()
 {
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<QStringList>("same");
-    QTest::addColumn<QStringList>("inverse");
-    auto row = [](const char *name, QStringList same, QStringList inverse = {}) {
-        QTest::newRow(name) << QString::fromLatin1(name) << same << inverse;
+    QTest::addColumn<Option>("box");
+    QTest::addColumn<Options>("same");
+    QTest::addColumn<Options>("inverse");
+    auto row = [](Option box, Options same, Options inverse = {}) {
+        QTest::newRow(qPrintable(optionDef(box).id.toString())) << box << same << inverse;
     };
-    row("chcbg", {u"txtbgp"_s, u"chcbggd"_s, u"cmbbg"_s, u"cmbbdbg"_s});
-    row("chcbgm", {u"txtbgm"_s});
-    row("chcdaob", {u"txtdaob"_s, u"cmbztbg"_s, u"cmbztps"_s});
-    row("chcgund", {u"txtsttop"_s, u"txtstlef"_s, u"txtstwid"_s, u"txtsthei"_s});
-    row("chckd", {u"txtkd"_s});
-    row("chctap", {u"txtdhp"_s, u"txtdhpm"_s});
-    row("chcmkbtp",
-        {u"txtmkls"_s, u"txtmkcs"_s, u"txtmkrs"_s, u"txtmklx"_s, u"txtmkcx"_s, u"txtmkrx"_s, u"txtmktplh"_s});
-    row("chcmkbgp", {u"txtmkbgp"_s, u"cmbmkbgp"_s});
-    row("chcwzbttp", {u"txtwzbtwz"_s, u"txtwzbtlh"_s, u"txtwzbtp"_s, u"cmbwzbt"_s, u"cmbwzbtp"_s});
-    row("chcwzfjxp", {u"txtwzfjxp"_s, u"cmbwzfjx"_s});
-    row("chcwznrbg", {u"txtwznrbg"_s, u"cmbwznrbg"_s, u"cmbwznrbgp"_s});
-    row("chcwznrgd", {u"txtwznrgd"_s});
-    row("chcfcgd", {u"txtfcgd"_s});
-    row("chcwzffjx", {u"txtwzffjx"_s, u"cmbwzffjx"_s});
-    row("chcwzfl", {u"txtwzfl"_s, u"cmbwzfl"_s, u"cmbwzflp"_s});
-    row("chcgrpic", {u"txtgrpic"_s, u"txtgrph"_s});
-    row("chcxcjj", {u"txtxcjjlp"_s, u"cmbxcjjl"_s}, {u"txtxcjjlc"_s});
-    row("chcyqgd", {u"txtyqgd"_s});
-    row("chchyfjx", {u"txthyfjx"_s, u"cmbhyfjx"_s});
-    row("chcyqlj", {u"txtyqljp"_s, u"cmbyqfjx"_s});
-    row("chcyqwzbg", {u"txtyqwzbg"_s, u"cmbyqbg"_s});
-    row("chcplk", {u"txtplkp"_s, u"cmbplkp"_s, u"cmbplkpp"_s});
-    row("chcplpic", {u"cmbplpic"_s, u"cmbplpicp"_s, u"txtplpic"_s});
-    row("chcffjx", {u"txtffjx"_s, u"cmbffjx"_s, u"cmbffjxp"_s, u"txtffhl"_s});
-    row("chcssbgp", {u"txtssbgp"_s, u"cmbssbgp"_s}, {u"txtssbg"_s});
-    row("chcpic", {u"cmblj"_s});
-    row("chcbgst", {u"txtzttmd"_s}, {u"chcdaob"_s});
+    row(Option::PagePictureOn,
+        {Option::PagePicture, Option::PageBackgroundFixed, Option::PagePictureRepeat, Option::PagePicturePosition});
+    row(Option::CursorOn, {Option::Cursor});
+    row(Option::MainPictureOn, {Option::MainPicture, Option::MainPictureRepeat, Option::MainPicturePosition});
+    row(Option::MainScrollOn,
+        {Option::MainScrollTop, Option::MainScrollLeft, Option::MainScrollWidth, Option::MainScrollHeight});
+    row(Option::BodyWidthOn, {Option::BodyWidth});
+    row(Option::NavigationPicturesOn, {Option::NavigationPicture, Option::NavigationHoverPicture});
+    row(Option::ModuleBorderPicturesOn,
+        {Option::ModuleTopLeftPicture, Option::ModuleTopCentrePicture, Option::ModuleTopRightPicture,
+         Option::ModuleBottomLeftPicture, Option::ModuleBottomCentrePicture, Option::ModuleBottomRightPicture,
+         Option::ModuleBorderLineHeight});
+    row(Option::ModulePictureOn, {Option::ModulePicture, Option::ModulePictureRepeat});
+    row(Option::ArticleTitlePictureOn,
+        {Option::ArticleTitleIndent, Option::ArticleTitleLineHeight, Option::ArticleTitlePicture,
+         Option::ArticleTitlePictureRepeat, Option::ArticleTitlePicturePosition});
+    row(Option::ArticleDividerPictureOn, {Option::ArticleDividerPicture, Option::ArticleDividerRepeat});
+    row(Option::ArticleTextPictureOn,
+        {Option::ArticleTextPicture, Option::ArticleTextPictureRepeat, Option::ArticleTextPicturePosition});
+    row(Option::ArticleScrollOn, {Option::ArticleScrollHeight});
+    row(Option::CategoryScrollOn, {Option::CategoryScrollHeight});
+    row(Option::CategoryDividerPictureOn, {Option::CategoryDividerPicture, Option::CategoryDividerRepeat});
+    row(Option::CategoryPictureOn,
+        {Option::CategoryPicture, Option::CategoryPictureRepeat, Option::CategoryPicturePosition});
+    row(Option::ProfilePictureOn, {Option::ProfilePicture, Option::ProfilePictureHeight});
+    row(Option::AlbumBarPictureOn, {Option::AlbumBarPicture, Option::AlbumBarPictureRepeat}, {Option::AlbumBarColour});
+    row(Option::LinksScrollOn, {Option::LinksScrollHeight});
+    row(Option::FriendsDividerPictureOn, {Option::FriendsDividerPicture, Option::FriendsDividerRepeat});
+    row(Option::LinksDividerPictureOn, {Option::LinksDividerPicture, Option::LinksDividerRepeat});
+    row(Option::LinksPictureOn, {Option::LinksPicture, Option::LinksPictureRepeat});
+    row(Option::CommentBoxPictureOn,
+        {Option::CommentBoxPicture, Option::CommentBoxPictureRepeat, Option::CommentBoxPicturePosition});
+    row(Option::CommentDividerPictureOn,
+        {Option::CommentDividerRepeat, Option::CommentDividerPosition, Option::CommentDividerPicture});
+    row(Option::ExtrasDividerPictureOn, {Option::ExtrasDividerPicture, Option::ExtrasDividerRepeat,
+                                         Option::ExtrasDividerPosition, Option::ExtrasDividerLineHeight});
+    row(Option::SearchPictureOn, {Option::SearchPicture, Option::SearchPictureRepeat}, {Option::SearchColour});
+    row(Option::PictureFilterOn, {Option::PictureFilter});
+    row(Option::MainTransparencyOn, {Option::MainTransparency}, {Option::MainPictureOn});
 }
 
 void TestDependencies::checkBoxes()
 {
-    QFETCH(QString, box);
-    QFETCH(QStringList, same);
-    QFETCH(QStringList, inverse);
+    QFETCH(Option, box);
+    QFETCH(Options, same);
+    QFETCH(Options, inverse);
     OptionSet o;
     QVERIFY(allEnabled(o, same, false));
     QVERIFY(allEnabled(o, inverse, true));
@@ -97,68 +110,75 @@ void TestDependencies::checkBoxes()
 void TestDependencies::disabledFieldsKeepTheirValues()
 {
     OptionSet o;
-    o.setValue(u"chcbg", u"1"_s);
-    o.setValue(u"txtbgp", u"mine.jpg"_s);
-    o.setValue(u"cmbbg", u"repeat-x"_s);
-    o.setValue(u"chcbg", u"0"_s);
-    QCOMPARE(o.value(u"txtbgp"), u"mine.jpg"_s);
-    QCOMPARE(o.value(u"cmbbg"), u"repeat-x"_s);
+    o.setValue(Option::PagePictureOn, u"1"_s);
+    o.setValue(Option::PagePicture, u"mine.jpg"_s);
+    o.setValue(Option::PagePictureRepeat, u"repeat-x"_s);
+    o.setValue(Option::PagePictureOn, u"0"_s);
+    QCOMPARE(o.value(Option::PagePicture), u"mine.jpg"_s);
+    QCOMPARE(o.value(Option::PagePictureRepeat), u"repeat-x"_s);
 }
 
 void TestDependencies::pageBackgroundIgnoresGreyedState()
 {
     OptionSet o;
-    o.setValue(u"chcbg", u"1"_s);
-    o.setValue(u"chcbg", u"2"_s);
-    QVERIFY(o.isEnabled(u"txtbgp"));
-    o.setValue(u"chcbg", u"0"_s);
-    o.setValue(u"chcbg", u"2"_s);
-    QVERIFY(!o.isEnabled(u"txtbgp"));
-    o.setValue(u"chcbg", u"yes"_s); // not a check box state: ignored
-    QCOMPARE(o.value(u"chcbg"), u"2"_s);
+    o.setValue(Option::PagePictureOn, u"1"_s);
+    o.setValue(Option::PagePictureOn, u"2"_s);
+    QVERIFY(o.isEnabled(Option::PagePicture));
+    o.setValue(Option::PagePictureOn, u"0"_s);
+    o.setValue(Option::PagePictureOn, u"2"_s);
+    QVERIFY(!o.isEnabled(Option::PagePicture));
+    o.setValue(Option::PagePictureOn, u"yes"_s); // not a check box state: ignored
+    QCOMPARE(o.value(Option::PagePictureOn), u"2"_s);
     // Elsewhere the greyed state counts as checked.
-    o.setValue(u"chcgund", u"2"_s);
-    QVERIFY(o.isEnabled(u"txtsttop"));
+    o.setValue(Option::MainScrollOn, u"2"_s);
+    QVERIFY(o.isEnabled(Option::MainScrollTop));
 }
 
 void TestDependencies::bodyWidthNeedsExactlyChecked()
 {
     OptionSet o;
-    o.setValue(u"chckd", u"1"_s);
-    QVERIFY(o.isEnabled(u"txtkd"));
-    o.setValue(u"chckd", u"2"_s);
-    QVERIFY(!o.isEnabled(u"txtkd"));
+    o.setValue(Option::BodyWidthOn, u"1"_s);
+    QVERIFY(o.isEnabled(Option::BodyWidth));
+    o.setValue(Option::BodyWidthOn, u"2"_s);
+    QVERIFY(!o.isEnabled(Option::BodyWidth));
 }
 
 void TestDependencies::transparencyExcludesBodyPicture()
 {
     OptionSet o;
-    o.setValue(u"chcdaob", u"1"_s);
-    QVERIFY(allEnabled(o, {u"txtdaob"_s, u"cmbztbg"_s, u"cmbztps"_s}, true));
-    o.setValue(u"chcbgst", u"1"_s);
-    QCOMPARE(o.value(u"chcdaob"), u"0"_s);
-    QVERIFY(allEnabled(o, {u"chcdaob"_s, u"txtdaob"_s, u"cmbztbg"_s, u"cmbztps"_s}, false));
-    QVERIFY(o.isEnabled(u"txtzttmd"));
-    o.setValue(u"chcbgst", u"0"_s);
-    QVERIFY(o.isEnabled(u"chcdaob"));
-    QCOMPARE(o.value(u"chcdaob"), u"0"_s);
-    QVERIFY(allEnabled(o, {u"txtdaob"_s, u"cmbztbg"_s, u"cmbztps"_s, u"txtzttmd"_s}, false));
+    o.setValue(Option::MainPictureOn, u"1"_s);
+    QVERIFY(allEnabled(o, {Option::MainPicture, Option::MainPictureRepeat, Option::MainPicturePosition}, true));
+    o.setValue(Option::MainTransparencyOn, u"1"_s);
+    QCOMPARE(o.value(Option::MainPictureOn), u"0"_s);
+    QVERIFY(allEnabled(
+        o, {Option::MainPictureOn, Option::MainPicture, Option::MainPictureRepeat, Option::MainPicturePosition},
+        false));
+    QVERIFY(o.isEnabled(Option::MainTransparency));
+    o.setValue(Option::MainTransparencyOn, u"0"_s);
+    QVERIFY(o.isEnabled(Option::MainPictureOn));
+    QCOMPARE(o.value(Option::MainPictureOn), u"0"_s);
+    QVERIFY(allEnabled(
+        o, {Option::MainPicture, Option::MainPictureRepeat, Option::MainPicturePosition, Option::MainTransparency},
+        false));
 }
 
 void TestDependencies::headerPicturesFollowTheirOwnBoxes()
 {
     OptionSet o;
-    auto rowEnabled = [&](int i, bool on) {
-        return allEnabled(o, {u"txtmrl(%1)"_s.arg(i), u"cmbmrl(%1)"_s.arg(i), u"cmbmrlp(%1)"_s.arg(i)}, on);
+    const Options rows[] = {
+        {Option::HeaderMiddlePicture, Option::HeaderMiddlePictureRepeat, Option::HeaderMiddlePicturePosition},
+        {Option::HeaderLeftPicture, Option::HeaderLeftPictureRepeat, Option::HeaderLeftPicturePosition},
+        {Option::HeaderRightPicture, Option::HeaderRightPictureRepeat, Option::HeaderRightPicturePosition},
     };
+    auto rowEnabled = [&](int i, bool on) { return allEnabled(o, rows[i], on); };
     QVERIFY(rowEnabled(0, true) && rowEnabled(1, false) && rowEnabled(2, false));
-    o.setValue(u"chcmrl(2)", u"1"_s);
+    o.setValue(Option::HeaderRightPictureOn, u"1"_s);
     QVERIFY(rowEnabled(0, true) && rowEnabled(1, false) && rowEnabled(2, true));
-    o.setValue(u"chcmrl(0)", u"0"_s);
+    o.setValue(Option::HeaderMiddlePictureOn, u"0"_s);
     QVERIFY(rowEnabled(0, false) && rowEnabled(1, false) && rowEnabled(2, true));
     // Another reaction may have changed a row's fields; the shared reaction re-evaluates all three.
     o.setEnabled(Option::HeaderLeftPicture, true);
-    o.setValue(u"chcmrl(0)", u"1"_s);
+    o.setValue(Option::HeaderMiddlePictureOn, u"1"_s);
     QVERIFY(rowEnabled(0, true) && rowEnabled(1, false) && rowEnabled(2, true));
 }
 
@@ -180,23 +200,23 @@ void TestDependencies::effectColours()
     QFETCH(QString, effect);
     QFETCH(bool, colourEnabled);
     OptionSet o;
-    o.setValue(u"cmbblogcnt", u"阴影效果"_s);
-    o.setValue(u"cmbblogcnt", effect);
-    QCOMPARE(o.isEnabled(u"txtblogcntc"), colourEnabled);
-    o.setValue(u"cmbmjxg(0)", effect);
-    QCOMPARE(o.isEnabled(u"txtfgu"), colourEnabled);
-    o.setValue(u"cmbmjxg(1)", effect);
-    QCOMPARE(o.isEnabled(u"txtfgjj"), colourEnabled);
+    o.setValue(Option::ArticleTextEffect, u"阴影效果"_s);
+    o.setValue(Option::ArticleTextEffect, effect);
+    QCOMPARE(o.isEnabled(Option::ArticleTextEffectColour), colourEnabled);
+    o.setValue(Option::NameEffect, effect);
+    QCOMPARE(o.isEnabled(Option::NameEffectColour), colourEnabled);
+    o.setValue(Option::IntroEffect, effect);
+    QCOMPARE(o.isEnabled(Option::IntroEffectColour), colourEnabled);
 }
 
 void TestDependencies::headerEffectsShareOneReaction()
 {
     OptionSet o;
-    o.setValue(u"cmbmjxg(0)", u"发光效果"_s);
+    o.setValue(Option::NameEffect, u"发光效果"_s);
     o.setEnabled(Option::NameEffectColour, false);
-    o.setValue(u"cmbmjxg(1)", u"模糊效果"_s); // re-applies the name bar's rule too
-    QVERIFY(o.isEnabled(u"txtfgu"));
-    QVERIFY(!o.isEnabled(u"txtfgjj"));
+    o.setValue(Option::IntroEffect, u"模糊效果"_s); // re-applies the name bar's rule too
+    QVERIFY(o.isEnabled(Option::NameEffectColour));
+    QVERIFY(!o.isEnabled(Option::IntroEffectColour));
 }
 
 void TestDependencies::columnLayouts_data()
@@ -215,10 +235,10 @@ void TestDependencies::columnLayouts()
     QFETCH(QString, layout);
     QFETCH(QList<bool>, enabled);
     OptionSet o;
-    o.setValue(u"cmblan", u"分三栏"_s);
-    o.setValue(u"cmblan", layout);
-    const QList<bool> actual{o.isEnabled(u"txtzlan"), o.isEnabled(u"txtlanf"), o.isEnabled(u"txtlans"),
-                             o.isEnabled(u"txtlant")};
+    o.setValue(Option::ColumnLayout, u"分三栏"_s);
+    o.setValue(Option::ColumnLayout, layout);
+    const QList<bool> actual{o.isEnabled(Option::ColumnsTotalWidth), o.isEnabled(Option::FirstColumnWidth),
+                             o.isEnabled(Option::SecondColumnWidth), o.isEnabled(Option::ThirdColumnWidth)};
     QCOMPARE(actual, enabled);
 }
 
@@ -226,13 +246,14 @@ void TestDependencies::boxesWithoutReaction()
 {
     OptionSet o;
     const OptionSet before = o;
-    for (const char16_t *box : {u"chcbggd", u"chcqxdhx", u"chcdhcz", u"chcmcbg", u"chcmcjj"}) {
+    for (Option box : {Option::PageBackgroundFixed, Option::NavigationHideDividers, Option::NavigationVertical,
+                       Option::NamePictureOn, Option::IntroPictureOn}) {
         o.setValue(box, o.value(box) == u"1" ? u"0"_s : u"1"_s);
         for (int row = 0; row < kOptionCount; ++row)
             QCOMPARE(o.isEnabled(optionAt(row)), before.isEnabled(optionAt(row)));
     }
-    QVERIFY(!o.isEnabled(u"chcdhcz"));
-    QVERIFY(o.isEnabled(u"txtmcbg") && o.isEnabled(u"txtjjbg"));
+    QVERIFY(!o.isEnabled(Option::NavigationVertical));
+    QVERIFY(o.isEnabled(Option::NamePicture) && o.isEnabled(Option::IntroPicture));
 }
 
 void TestDependencies::listenerHearsEveryChange()
@@ -250,13 +271,13 @@ void TestDependencies::listenerHearsEveryChange()
     const OptionSet copy = o; // a copy never calls the original's listeners
     heard.clear();
     OptionSet changed = copy;
-    changed.setValue(u"chcbgst", u"0"_s);
+    changed.setValue(Option::MainTransparencyOn, u"0"_s);
     QVERIFY(heard.isEmpty());
     // Taking another record's state tells of each option that differs, and only of those.
     o.assign(changed);
     QCOMPARE(heard.size(), 3); // chcbgst itself, and the enabled flags of chcdaob and txtzttmd
-    QCOMPARE(o.value(u"chcbgst"), u"0"_s);
-    QVERIFY(o.isEnabled(u"chcdaob") && !o.isEnabled(u"txtzttmd"));
+    QCOMPARE(o.value(Option::MainTransparencyOn), u"0"_s);
+    QVERIFY(o.isEnabled(Option::MainPictureOn) && !o.isEnabled(Option::MainTransparency));
     heard.clear();
     o.assign(changed);
     QVERIFY(heard.isEmpty());

@@ -47,15 +47,15 @@ void TestEnabling::reasons_data()
     QTest::addColumn<QString>("reason");
     QTest::newRow("box") << Settings{} << Option::PagePicture << u"需先勾选“添加背景图片”"_s;
     QTest::newRow("box that greys the field")
-        << Settings{{u"chcxcjj"_s, u"1"_s}} << Option::AlbumBarColour << u"需先取消勾选“添加简介栏图片”"_s;
+        << Settings{{Option::AlbumBarPictureOn, u"1"_s}} << Option::AlbumBarColour << u"需先取消勾选“添加简介栏图片”"_s;
     QTest::newRow("greyed box counts as unticked")
-        << Settings{{u"chckd"_s, u"2"_s}} << Option::BodyWidth << u"需先勾选“选择主体宽度(600-980)”"_s;
+        << Settings{{Option::BodyWidthOn, u"2"_s}} << Option::BodyWidth << u"需先勾选“选择主体宽度(600-980)”"_s;
     QTest::newRow("choice, one item") << Settings{} << Option::SecondColumnWidth << u"需在“分栏设置”中选择“分三栏”"_s;
     QTest::newRow("choice, two items") << Settings{} << Option::NameEffectColour
                                        << u"需在“效果”中选择“发光效果”或“阴影效果”"_s;
     QTest::newRow("choice, three items") << Settings{} << Option::ColumnsTotalWidth
                                          << u"需在“分栏设置”中选择“分两栏”、“分三栏”或“单栏(不分)”"_s;
-    QTest::newRow("chain of two") << Settings{{u"chcbgst"_s, u"1"_s}} << Option::MainPicture
+    QTest::newRow("chain of two") << Settings{{Option::MainTransparencyOn, u"1"_s}} << Option::MainPicture
                                   << u"需先取消勾选“背景透明度(0-100)”，再勾选“主体背景图片”"_s;
     QTest::newRow("enabled") << Settings{} << Option::PagePictureOn << QString();
     QTest::newRow("nothing enables it") << Settings{} << Option::NavigationVertical << QString();

@@ -43,21 +43,21 @@ OptionSet worstCase()
 // greyed state, characters outside GBK, and texts longer than a settings value may be.
 OptionSet awkward()
 {
-    OptionSet o = optionsWith({{u"chcbg"_s, u"2"_s},
-                               {u"txtbgp"_s, u"line one\r\nline two\nthree\r"_s},
-                               {u"txtbgc"_s, u"  blanks both ends\t"_s},
-                               {u"txtkd"_s, u"\"quoted\""_s},
-                               {u"txtregh"_s, u"'single'"_s},
-                               {u"txtsttop"_s, u"100%25%"_s},
-                               {u"cmblan"_s, u"分两栏 😀 ∮"_s},
-                               {u"txtdhunz"_s, QString(600, u'宽') + u"end"_s},
-                               {u"txtstleft"_s, QString()},
-                               {u"cmbbdbg"_s, u"bottom center "_s}, // a blank or a quote at one end only
-                               {u"txtdaob"_s, u"say \"hi\""_s},
-                               {u"txtnc"_s, u"'open"_s},
-                               {u"txtntop"_s, u"100%"_s},
-                               {u"txtnfz"_s, u"100% "_s}, // "%" where the value has its exact line too
-                               {u"txtnol"_s, u"%41%2 "_s}});
+    OptionSet o = optionsWith({{Option::PagePictureOn, u"2"_s},
+                               {Option::PagePicture, u"line one\r\nline two\nthree\r"_s},
+                               {Option::PageBackgroundColour, u"  blanks both ends\t"_s},
+                               {Option::BodyWidth, u"\"quoted\""_s},
+                               {Option::HeaderHeight, u"'single'"_s},
+                               {Option::MainScrollTop, u"100%25%"_s},
+                               {Option::ColumnLayout, u"分两栏 😀 ∮"_s},
+                               {Option::NavigationFontSize, QString(600, u'宽') + u"end"_s},
+                               {Option::MainScrollLeft, QString()},
+                               {Option::PagePicturePosition, u"bottom center "_s}, // a blank or a quote at one end only
+                               {Option::MainPicture, u"say \"hi\""_s},
+                               {Option::HeaderColour, u"'open"_s},
+                               {Option::NameTop, u"100%"_s},
+                               {Option::NameFontSize, u"100% "_s}, // "%" where the value has its exact line too
+                               {Option::NameColour, u"%41%2 "_s}});
     o.setEnabled(Option::HeaderHeight, false); // flags the rules would not give come back too
     o.setEnabled(Option::PagePicture, false);
     return o;
@@ -123,8 +123,9 @@ void TestRecoveryFile::readsBackExactlyWhatWasWritten()
 
 void TestRecoveryFile::theSettingsReaderReadsItAsASettingsFile()
 {
-    const OptionSet edited =
-        optionsWith({{u"chcbg"_s, u"1"_s}, {u"txtbgp"_s, u"http://a/b.gif"_s}, {u"cmblan"_s, u"分三栏"_s}});
+    const OptionSet edited = optionsWith({{Option::PagePictureOn, u"1"_s},
+                                          {Option::PagePicture, u"http://a/b.gif"_s},
+                                          {Option::ColumnLayout, u"分三栏"_s}});
     QTemporaryDir dir;
     QVERIFY(writeRecovery(recoveryPath(dir.path()), edited).ok());
     QVERIFY(writeSettings(settingsPath(dir.path()), edited).ok());
@@ -261,7 +262,7 @@ void TestRecoveryFile::aFailedWriteLeavesThePreviousFileWhole()
 {
     QTemporaryDir dir;
     const QString path = recoveryPath(dir.path());
-    const OptionSet first = optionsWith({{u"txtregh"_s, u"111"_s}});
+    const OptionSet first = optionsWith({{Option::HeaderHeight, u"111"_s}});
     QVERIFY(writeRecovery(path, first).ok());
     const QByteArray before = readFile(path);
     for (const WriteFaults &faults : {WriteFaults{100, false}, WriteFaults{-1, true}}) {

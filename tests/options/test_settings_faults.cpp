@@ -93,7 +93,7 @@ void TestSettingsFaults::fullDiskKeepsThePreviousFile()
     const QByteArray previous = readFile(settingsPath(folder));
     disk.fill();
     OptionSet changed;
-    changed.setValue(u"txtbgp", QString(3000, u'墨'));
+    changed.setValue(Option::PagePicture, QString(3000, u'墨'));
     FakePrompts prompts;
     saveSettingsAction(folder, changed, prompts);
     QCOMPARE(prompts.shown.size(), 1);

@@ -42,7 +42,7 @@ OptionSet changedEverywhere()
     OptionSet o;
     for (int row = 0; row < kOptionCount; ++row) {
         const OptionDef &d = options()[row];
-        if (d.id == u"chcdaob")
+        if (d.option == Option::MainPictureOn)
             continue;
         if (d.kind == OptionKind::Check)
             o.setValue(optionAt(row), o.value(optionAt(row)) == u"1" ? u"0"_s : u"1"_s);
@@ -148,8 +148,8 @@ void TestSettingsFile::roundTripRestoresEveryOption()
     const OptionSet saved = changedEverywhere();
     QVERIFY(saveSettings(m_ini, saved));
     OptionSet o; // a fresh window, then the user's own changes
-    o.setValue(u"chcbg", u"1"_s);
-    o.setValue(u"cmbmjxg(0)", u"发光效果"_s);
+    o.setValue(Option::PagePictureOn, u"1"_s);
+    o.setValue(Option::NameEffect, u"发光效果"_s);
     QVERIFY(loadSettings(m_ini, o));
     QCOMPARE(snapshot(o), snapshot(saved));
 }
@@ -157,16 +157,16 @@ void TestSettingsFile::roundTripRestoresEveryOption()
 void TestSettingsFile::loadedTextsAreTrimmedAndUnquoted()
 {
     OptionSet saved;
-    saved.setValue(u"cmbbdbg", u"bottom center "_s);
-    saved.setValue(u"txtbgp", u"\"http://a.test/b.jpg\""_s);
-    saved.setValue(u"txtdaob", QString());
+    saved.setValue(Option::PagePicturePosition, u"bottom center "_s);
+    saved.setValue(Option::PagePicture, u"\"http://a.test/b.jpg\""_s);
+    saved.setValue(Option::MainPicture, QString());
     QVERIFY(saveSettings(m_ini, saved));
     QVERIFY(readFile(m_ini).contains(encodeGbk(u"\r\n主体背景图片=\r\n")));
     OptionSet o;
     QVERIFY(loadSettings(m_ini, o));
-    QCOMPARE(o.value(u"cmbbdbg"), u"bottom center"_s);
-    QCOMPARE(o.value(u"txtbgp"), u"http://a.test/b.jpg"_s);
-    QCOMPARE(o.value(u"txtdaob"), QString());
+    QCOMPARE(o.value(Option::PagePicturePosition), u"bottom center"_s);
+    QCOMPARE(o.value(Option::PagePicture), u"http://a.test/b.jpg"_s);
+    QCOMPARE(o.value(Option::MainPicture), QString());
 }
 
 void TestSettingsFile::flags_data()
@@ -191,10 +191,10 @@ void TestSettingsFile::flags()
     QVERIFY(saveSettings(m_ini, OptionSet()));
     writeAll(m_ini, readFile(m_ini).replace(encodeGbk(u"背景图片选项=0"), encodeGbk(u"背景图片选项=" + stored)));
     OptionSet o;
-    o.setValue(u"chcbg", before);
+    o.setValue(Option::PagePictureOn, before);
     QVERIFY(loadSettings(m_ini, o));
-    QCOMPARE(o.value(u"chcbg"), after);
-    QCOMPARE(o.isEnabled(u"txtbgp"), after == u"1");
+    QCOMPARE(o.value(Option::PagePictureOn), after);
+    QCOMPARE(o.isEnabled(Option::PagePicture), after == u"1");
 }
 
 void TestSettingsFile::noSavedData_data()
@@ -226,39 +226,40 @@ void TestSettingsFile::missingKeysEmptyTheirFields()
 {
     writeAll(m_ini, encodeGbk(u"[宠物设置]\r\n宠物大小=300\r\n"));
     OptionSet o;
-    o.setValue(u"chcbg", u"1"_s);
+    o.setValue(Option::PagePictureOn, u"1"_s);
     QVERIFY(loadSettings(m_ini, o));
-    QCOMPARE(o.value(u"cmbchongwu"), u"300"_s);
-    QCOMPARE(o.value(u"txtbgc"), QString());
-    QCOMPARE(o.value(u"chcbg"), u"1"_s); // an empty flag leaves its box as it was
+    QCOMPARE(o.value(Option::PetSize), u"300"_s);
+    QCOMPARE(o.value(Option::PageBackgroundColour), QString());
+    QCOMPARE(o.value(Option::PagePictureOn), u"1"_s); // an empty flag leaves its box as it was
 }
 
 void TestSettingsFile::transparencyWinsOverBodyPicture_data()
 {
     QTest::addColumn<Settings>("before"); // the record the file is loaded into
     QTest::newRow("design-time record") << Settings{};
-    QTest::newRow("transparency already on") << Settings{{u"chcbgst"_s, u"1"_s}};
-    QTest::newRow("body picture on") << Settings{{u"chcdaob"_s, u"1"_s}};
-    QTest::newRow("body picture on, then transparency on")
-        << Settings{{u"chcdaob"_s, u"1"_s}, {u"chcbgst"_s, u"1"_s}, {u"txtdaob"_s, u"http://a.test/p.png"_s}};
+    QTest::newRow("transparency already on") << Settings{{Option::MainTransparencyOn, u"1"_s}};
+    QTest::newRow("body picture on") << Settings{{Option::MainPictureOn, u"1"_s}};
+    QTest::newRow("body picture on, then transparency on") << Settings{{Option::MainPictureOn, u"1"_s},
+                                                                       {Option::MainTransparencyOn, u"1"_s},
+                                                                       {Option::MainPicture, u"http://a.test/p.png"_s}};
 }
 
 void TestSettingsFile::transparencyWinsOverBodyPicture()
 {
     QFETCH(Settings, before);
     OptionSet saved;
-    saved.setValue(u"chcdaob", u"1"_s);
+    saved.setValue(Option::MainPictureOn, u"1"_s);
     QVERIFY(saveSettings(m_ini, saved));
     writeAll(m_ini, readFile(m_ini).replace(encodeGbk(u"主体背景透明=0"), encodeGbk(u"主体背景透明=1")));
     QVERIFY(readFile(m_ini).contains(encodeGbk(u"\r\n主体背景图片选项=1\r\n")));
 
     OptionSet o = optionsWith(before);
     QVERIFY(loadSettings(m_ini, o));
-    QCOMPARE(o.value(u"chcbgst"), u"1"_s);
-    QCOMPARE(o.value(u"chcdaob"), u"0"_s);
-    QVERIFY(!o.isEnabled(u"chcdaob"));
-    QVERIFY(!o.isEnabled(u"txtdaob"));
-    QVERIFY(o.isEnabled(u"txtzttmd"));
+    QCOMPARE(o.value(Option::MainTransparencyOn), u"1"_s);
+    QCOMPARE(o.value(Option::MainPictureOn), u"0"_s);
+    QVERIFY(!o.isEnabled(Option::MainPictureOn));
+    QVERIFY(!o.isEnabled(Option::MainPicture));
+    QVERIFY(o.isEnabled(Option::MainTransparency));
     const QStringList once = snapshot(o);
     QVERIFY(loadSettings(m_ini, o));
     QCOMPARE(snapshot(o), once);
@@ -267,7 +268,7 @@ void TestSettingsFile::transparencyWinsOverBodyPicture()
 void TestSettingsFile::loadingTwiceEqualsLoadingOnce()
 {
     OptionSet saved;
-    saved.setValue(u"chcdaob", u"1"_s);
+    saved.setValue(Option::MainPictureOn, u"1"_s);
     QVERIFY(saveSettings(m_ini, saved));
     writeAll(m_ini, readFile(m_ini).replace(encodeGbk(u"主体背景透明=0"), encodeGbk(u"主体背景透明=1")));
     OptionSet once;
@@ -318,11 +319,11 @@ void TestSettingsFile::aLinkedFileIsSavedThroughTheLink()
     const QString kept = m_dir.filePath(u"kept/setup.ini"_s);
     QVERIFY(QFile::link(u"kept/setup.ini"_s, m_ini)); // relative, as a person makes one; nothing there yet
     OptionSet o;
-    o.setValue(u"txtbgc", u"背景颜色#123456"_s);
+    o.setValue(Option::PageBackgroundColour, u"背景颜色#123456"_s);
     QVERIFY(saveSettings(m_ini, o));
     QVERIFY(QFileInfo(m_ini).isSymLink());
     QVERIFY(readFile(kept).contains("123456"));
-    o.setValue(u"txtbgc", u"背景颜色#654321"_s);
+    o.setValue(Option::PageBackgroundColour, u"背景颜色#654321"_s);
     QVERIFY(saveSettings(m_ini, o));
     QVERIFY(QFileInfo(m_ini).isSymLink());
     QVERIFY(readFile(kept).contains("654321"));
@@ -338,7 +339,7 @@ void TestSettingsFile::hostileFiles()
     writeAll(m_ini, junk + encodeGbk(u"\r\n[宠物设置]\r\n宠物大小\r\n宠物大小=" + QString(10000, u'9') + u"\r\n"));
     OptionSet o;
     QVERIFY(loadSettings(m_ini, o));
-    QCOMPARE(o.value(u"cmbchongwu"), QString(10000, u'9'));
+    QCOMPARE(o.value(Option::PetSize), QString(10000, u'9'));
     QVERIFY(saveSettings(m_ini, o));
     QVERIFY(readFile(m_ini).startsWith(junk)); // lines the program does not own stay as they were
     OptionSet again;
@@ -359,14 +360,14 @@ void TestSettingsFile::hostileFiles()
 void TestSettingsFile::textsBeyondGbkSurvive()
 {
     OptionSet saved;
-    saved.setValue(u"txtbgp", u"http://a.test/😀.jpg"_s);
-    saved.setValue(u"txtmcbg", u"a}\r\nb"_s);
+    saved.setValue(Option::PagePicture, u"http://a.test/😀.jpg"_s);
+    saved.setValue(Option::NamePicture, u"a}\r\nb"_s);
     QVERIFY(saveSettings(m_ini, saved));
     OptionSet o;
     QVERIFY(loadSettings(m_ini, o));
-    QCOMPARE(o.value(u"txtbgp"), u"http://a.test/😀.jpg"_s);
-    QCOMPARE(o.value(u"txtmcbg"), u"a}  b"_s); // a line break cannot live in one settings line
-    QCOMPARE(o.value(u"txtbgc"), saved.value(u"txtbgc"));
+    QCOMPARE(o.value(Option::PagePicture), u"http://a.test/😀.jpg"_s);
+    QCOMPARE(o.value(Option::NamePicture), u"a}  b"_s); // a line break cannot live in one settings line
+    QCOMPARE(o.value(Option::PageBackgroundColour), saved.value(Option::PageBackgroundColour));
 }
 
 void TestSettingsFile::longValuesComeBackWhole_data()
@@ -390,13 +391,13 @@ void TestSettingsFile::longValuesComeBackWhole()
     QFETCH(QString, stored);
     QFETCH(QString, loaded);
     OptionSet saved;
-    saved.setValue(u"txtbgp", stored);
+    saved.setValue(Option::PagePicture, stored);
     QVERIFY(saveSettings(m_ini, saved));
     QVERIFY(readFile(m_ini).contains(encodeGbk(u"=" + stored + u"\r\n")));
     OptionSet o;
     QVERIFY(loadSettings(m_ini, o));
-    QCOMPARE(o.value(u"txtbgp"), loaded);
-    QCOMPARE(o.value(u"txtbgc"), saved.value(u"txtbgc"));
+    QCOMPARE(o.value(Option::PagePicture), loaded);
+    QCOMPARE(o.value(Option::PageBackgroundColour), saved.value(Option::PageBackgroundColour));
 }
 
 void TestSettingsFile::aSaveNoLoadCouldReadIsRefused()

@@ -92,7 +92,7 @@ private slots:
 private:
     // A fresh log for the stand-in, misbehaving as mode says.
     FakeRun fake(const QByteArray &mode = {});
-    static QPushButton *button(Editor &e) { return e.find<QPushButton>(u"cmdpreview"); }
+    static QPushButton *button(Editor &e) { return e.window.button(WindowButton::Preview); }
     static LivePreview *preview(Editor &e) { return e.window.findChild<LivePreview *>(); }
 
     QTemporaryDir m_logs;
@@ -146,8 +146,8 @@ void TestLivePreview::buttonShowsOnlyWhenTheProgramIsThere()
 void TestLivePreview::firstPressStartsTheProgramWithTheWholeSheet()
 {
     Editor e;
-    e.record.setValue("txtbgc", QStringLiteral("abcdef"));
-    e.record.setValue("txtnfz", QStringLiteral("36px")); // this area has no block: it goes as a notice
+    e.record.setValue(Option::PageBackgroundColour, QStringLiteral("abcdef"));
+    e.record.setValue(Option::NameFontSize, QStringLiteral("36px")); // this area has no block: it goes as a notice
     installLivePreview(e.window, e.prompts, QStringLiteral(FAKE_PREVIEW));
     const FakeRun run = fake();
     QTest::mouseClick(button(e), Qt::LeftButton);
@@ -172,7 +172,8 @@ void TestLivePreview::changesAreGatheredIntoOneSheet()
 {
     Editor e;
     installLivePreview(e.window, e.prompts, QStringLiteral(FAKE_PREVIEW));
-    e.record.setValue("txtregh", QStringLiteral("200")); // before the first press: nothing runs, nothing is sent
+    // before the first press: nothing runs, nothing is sent
+    e.record.setValue(Option::HeaderHeight, QStringLiteral("200"));
     QTest::qWait(3 * LivePreview::kSettleTime.count());
     QVERIFY(!preview(e));
 
@@ -183,9 +184,9 @@ void TestLivePreview::changesAreGatheredIntoOneSheet()
 
     // A burst (typing, a whole record loaded) becomes one sheet with the last values.
     for (int size = 10; size < 40; ++size)
-        e.record.setValue("txtmkjj", QString::number(size));
+        e.record.setValue(Option::ModuleSpacing, QString::number(size));
     OptionSet loaded(e.record);
-    loaded.setValue("txtbgc", QStringLiteral("123456"));
+    loaded.setValue(Option::PageBackgroundColour, QStringLiteral("123456"));
     e.record.assign(loaded);
     QElapsedTimer sinceChange;
     sinceChange.start();
@@ -197,7 +198,7 @@ void TestLivePreview::changesAreGatheredIntoOneSheet()
     QVERIFY(sameSheet(run.sheets().last().sheet, sheetFor(e.record)));
     QVERIFY(run.sheets().last().sheet[int(Area::Background)].css.contains(QStringLiteral("#123456")));
 
-    e.record.setValue("txtregh", QStringLiteral("250"));
+    e.record.setValue(Option::HeaderHeight, QStringLiteral("250"));
     QTRY_COMPARE_WITH_TIMEOUT(run.sheets().size(), 3, kWaitMs);
     QCOMPARE(run.sheets().last().sequence, 3u);
     QVERIFY(run.sheets().last().sheet[int(Area::Header)].css.contains(QStringLiteral("height:250px")));
@@ -216,13 +217,13 @@ void TestLivePreview::steadyChangesStillReachThePreview()
 
     // A change starts the wait for the sheet; the changes that follow while it runs never put
     // it off, so someone typing faster than it still sees the page follow.
-    e.record.setValue("txtmkjj", QStringLiteral("11"));
+    e.record.setValue(Option::ModuleSpacing, QStringLiteral("11"));
     QVERIFY(settle->isActive());
     const int first = settle->remainingTime();
     while (settle->remainingTime() > first - 5)
         continue; // a few milliseconds pass, and no event is handled
     for (int size = 12; size < 20; ++size)
-        e.record.setValue("txtmkjj", QString::number(size));
+        e.record.setValue(Option::ModuleSpacing, QString::number(size));
     QVERIFY2(settle->remainingTime() <= first - 4, qPrintable(QString::number(settle->remainingTime())));
     QTRY_VERIFY_WITH_TIMEOUT(applied.last().at(0).toULongLong() == 2, kWaitMs);
     QTRY_COMPARE_WITH_TIMEOUT(run.sheets().size(), 2, kWaitMs);
@@ -295,7 +296,8 @@ void TestLivePreview::crashOffersARestart()
         ::kill(pid_t(first.pid()), SIGKILL);
     }
     const FakeRun second = fake();
-    e.record.setValue("txtbgc", QStringLiteral("0f0f0f")); // written into a pipe whose reader is gone
+    // written into a pipe whose reader is gone
+    e.record.setValue(Option::PageBackgroundColour, QStringLiteral("0f0f0f"));
     QTRY_COMPARE_WITH_TIMEOUT(e.prompts.shown.size(), 1, kWaitMs);
     QCOMPARE(e.prompts.shown[0].title, kErrorTitle);
     QCOMPARE(e.prompts.shown[0].text, kPreviewCrashedQuestion);
@@ -310,7 +312,7 @@ void TestLivePreview::crashOffersARestart()
         QVERIFY(!QFile::exists(second.log));
     }
     // The editor goes on: its buttons still work and the preview can be opened again.
-    QTest::mouseClick(e.find(u"cmdsave"), Qt::LeftButton);
+    QTest::mouseClick(e.window.button(WindowButton::SaveSettings), Qt::LeftButton);
     QVERIFY(QFile::exists(e.dir.filePath(QStringLiteral("setup.ini"))));
     QCOMPARE(e.prompts.shown.size(), 1); // no second crash question
 }
@@ -353,7 +355,7 @@ void TestLivePreview::aProgramThatCannotStartIsToldAndTheEditorGoesOn()
     QTest::mouseClick(button(e), Qt::LeftButton);
     QTRY_COMPARE_WITH_TIMEOUT(e.prompts.shown.size(), 2, kWaitMs);
     QCOMPARE(e.prompts.shown[1].text, e.prompts.shown[0].text);
-    e.record.setValue("txtbgc", QStringLiteral("111111"));
+    e.record.setValue(Option::PageBackgroundColour, QStringLiteral("111111"));
     QTest::qWait(3 * LivePreview::kSettleTime.count());
     QCOMPARE(e.prompts.shown.size(), 2);
 }
@@ -370,7 +372,7 @@ void TestLivePreview::realProgramFollowsEdits()
     QSignalSpy applied(preview(e), &LivePreview::applied);
     QTRY_VERIFY_WITH_TIMEOUT(!ready.isEmpty() && !applied.isEmpty(), 60000);
     QCOMPARE(applied.last().at(0).toULongLong(), 1u);
-    e.record.setValue("txtbgc", QStringLiteral("fedcba"));
+    e.record.setValue(Option::PageBackgroundColour, QStringLiteral("fedcba"));
     QTRY_VERIFY_WITH_TIMEOUT(applied.last().at(0).toULongLong() == 2, kWaitMs);
     e.window.close();
     QTRY_VERIFY_WITH_TIMEOUT(!preview(e)->isRunning(), kWaitMs);

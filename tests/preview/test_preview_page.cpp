@@ -92,11 +92,11 @@ void TestPreviewPage::initTestCase()
 
 void TestPreviewPage::chosenStylesApply()
 {
-    OptionSet options = optionsWith({{QStringLiteral("txtbgc"), QStringLiteral("背景颜色#12ab34")},
-                                     {QStringLiteral("txtregh"), QStringLiteral("123")},
-                                     {QStringLiteral("chcqxdhx"), QStringLiteral("1")},
-                                     {QStringLiteral("cmbbfq"), QStringLiteral("隐藏")},
-                                     {QStringLiteral("cmbchongwu"), QStringLiteral("隐藏宠物")}});
+    OptionSet options = optionsWith({{Option::PageBackgroundColour, QStringLiteral("背景颜色#12ab34")},
+                                     {Option::HeaderHeight, QStringLiteral("123")},
+                                     {Option::NavigationHideDividers, QStringLiteral("1")},
+                                     {Option::PlayerStyle, QStringLiteral("隐藏")},
+                                     {Option::PetSize, QStringLiteral("隐藏宠物")}});
     QVERIFY(show(options));
     QCOMPARE(computed(page(), QStringLiteral("body"), QStringLiteral("backgroundColor")),
              QStringLiteral("rgb(18, 171, 52)"));
@@ -104,8 +104,8 @@ void TestPreviewPage::chosenStylesApply()
     for (const char *hidden : {"#tabline", "#tab span", "#mod_bgmusic", "#petObject"})
         QCOMPARE(computed(page(), QString::fromUtf8(hidden), QStringLiteral("display")), QStringLiteral("none"));
 
-    options.setValue("chcqxdhx", QStringLiteral("0"));
-    options.setValue("cmbchongwu", QStringLiteral("200"));
+    options.setValue(Option::NavigationHideDividers, QStringLiteral("0"));
+    options.setValue(Option::PetSize, QStringLiteral("200"));
     QVERIFY(show(options));
     QCOMPARE(computed(page(), QStringLiteral("#tabline"), QStringLiteral("display")), QStringLiteral("block"));
     QCOMPARE(computed(page(), QStringLiteral("#petObject"), QStringLiteral("width")), QStringLiteral("200px"));
@@ -135,10 +135,10 @@ void TestPreviewPage::hostileOptionTextsStayText()
     const QVariant titleBefore = evaluate(page(), QStringLiteral("document.title"));
     const QVariant childrenBefore = evaluate(page(), QStringLiteral("document.body.querySelectorAll('*').length"));
     // A picture address lands inside url(...); a name of a font lands in a declaration.
-    OptionSet options = optionsWith({{QStringLiteral("chcbg"), QStringLiteral("1")},
-                                     {QStringLiteral("txtbgp"), text},
-                                     {QStringLiteral("txtbgc"), QStringLiteral("背景颜色#345678")},
-                                     {QStringLiteral("cmbnf"), text}});
+    OptionSet options = optionsWith({{Option::PagePictureOn, QStringLiteral("1")},
+                                     {Option::PagePicture, text},
+                                     {Option::PageBackgroundColour, QStringLiteral("背景颜色#345678")},
+                                     {Option::NameFont, text}});
     QVERIFY(show(options));
     QCOMPARE(evaluate(page(), QStringLiteral("document.getElementById('stylewright-sheet').textContent")).toString(),
              m_window->pageCss());
@@ -157,8 +157,8 @@ void TestPreviewPage::newSheetsKeepThePlaceAndNeverReload()
     QVERIFY(show(options));
     evaluate(page(), QStringLiteral("window.scrollTo(0, 600); window.stylewrightMark = 42"));
     QTRY_COMPARE_WITH_TIMEOUT(evaluate(page(), QStringLiteral("window.scrollY")).toInt(), 600, kWaitMs);
-    options.setValue("txtbgc", QStringLiteral("abcdef"));
-    options.setValue("txtmkjj", QStringLiteral("14"));
+    options.setValue(Option::PageBackgroundColour, QStringLiteral("abcdef"));
+    options.setValue(Option::ModuleSpacing, QStringLiteral("14"));
     QVERIFY(show(options));
     QCOMPARE(computed(page(), QStringLiteral(".mod"), QStringLiteral("marginBottom")), QStringLiteral("14px"));
     QCOMPARE(evaluate(page(), QStringLiteral("window.scrollY")).toInt(), 600);
@@ -182,8 +182,8 @@ void TestPreviewPage::picturesLoadWhenReachableAndNeverMoveTheLayout()
                                           ".map(s => JSON.stringify(document.querySelector(s).getBoundingClientRect()))"
                                           ".join()");
     OptionSet options = optionsWith(
-        {{QStringLiteral("chcbg"), QStringLiteral("1")}, {QStringLiteral("cmbbg"), QStringLiteral("repeat")}});
-    options.setValue("txtbgp", QString());
+        {{Option::PagePictureOn, QStringLiteral("1")}, {Option::PagePictureRepeat, QStringLiteral("repeat")}});
+    options.setValue(Option::PagePicture, QString());
     QVERIFY(show(options));
     const QString without = evaluate(page(), layout).toString();
 
@@ -194,14 +194,14 @@ void TestPreviewPage::picturesLoadWhenReachableAndNeverMoveTheLayout()
     red.save(&buffer, "PNG");
     LocalHttpServer server;
     server.route(QStringLiteral("/red.png"), {200, png, "image/png"});
-    options.setValue("txtbgp", server.origin() + u"/red.png");
-    options.setValue("txtnc", QStringLiteral("abcdef"));
+    options.setValue(Option::PagePicture, server.origin() + u"/red.png");
+    options.setValue(Option::HeaderColour, QStringLiteral("abcdef"));
     QVERIFY(show(options));
     QTRY_VERIFY_WITH_TIMEOUT(server.requests.contains(QStringLiteral("/red.png")), kWaitMs);
     QCOMPARE(evaluate(page(), layout).toString(), without);
 
-    options.setValue("txtbgp", QStringLiteral("http://127.0.0.1:%1/missing.png").arg(closedPort()));
-    options.setValue("txtnc", QStringLiteral("fedcba"));
+    options.setValue(Option::PagePicture, QStringLiteral("http://127.0.0.1:%1/missing.png").arg(closedPort()));
+    options.setValue(Option::HeaderColour, QStringLiteral("fedcba"));
     QVERIFY(show(options));
     QCOMPARE(evaluate(page(), layout).toString(), without);
 }
@@ -210,12 +210,12 @@ void TestPreviewPage::anAreaWithoutBlockKeepsItsLastLookAndSaysSo()
 {
     auto *notice = m_window->findChild<QLabel *>(QStringLiteral("notice"));
     auto *code = m_window->findChild<CodePane *>(QStringLiteral("codePane"));
-    OptionSet options = optionsWith({{QStringLiteral("txtregh"), QStringLiteral("150")}});
+    OptionSet options = optionsWith({{Option::HeaderHeight, QStringLiteral("150")}});
     QVERIFY(show(options));
     QVERIFY(notice->isHidden());
 
-    options.setValue("txtnfz", QStringLiteral("36px"));
-    options.setValue("txtbgc", QStringLiteral("445566"));
+    options.setValue(Option::NameFontSize, QStringLiteral("36px"));
+    options.setValue(Option::PageBackgroundColour, QStringLiteral("445566"));
     QVERIFY(show(options));
     QVERIFY(notice->isVisible());
     QVERIFY(notice->text().contains(QStringLiteral("2.名称简介")));
@@ -226,7 +226,7 @@ void TestPreviewPage::anAreaWithoutBlockKeepsItsLastLookAndSaysSo()
     QCOMPARE(code->css(), wholeCss(sheetFor(options)));
     QVERIFY(!code->css().contains(QStringLiteral("#header")));
 
-    options.setValue("txtnfz", QStringLiteral("30"));
+    options.setValue(Option::NameFontSize, QStringLiteral("30"));
     QVERIFY(show(options));
     QVERIFY(notice->isHidden());
     QVERIFY(code->css().contains(QStringLiteral("#header")));
@@ -237,7 +237,7 @@ void TestPreviewPage::codePaneShowsAndCopiesTheWholeSheet()
     auto *code = m_window->findChild<CodePane *>(QStringLiteral("codePane"));
     auto *text = code->findChild<QPlainTextEdit *>(QStringLiteral("codeText"));
     auto *count = code->findChild<QLabel *>(QStringLiteral("charCount"));
-    OptionSet options = optionsWith({{QStringLiteral("cmbnf"), QStringLiteral("字体𠀀")}});
+    OptionSet options = optionsWith({{Option::NameFont, QStringLiteral("字体𠀀")}});
     QVERIFY(show(options));
     const QString css = wholeCss(sheetFor(options));
     QCOMPARE(code->css(), css);
@@ -254,7 +254,7 @@ void TestPreviewPage::codePaneShowsAndCopiesTheWholeSheet()
     text->verticalScrollBar()->setValue(text->verticalScrollBar()->maximum() / 2);
     const int place = text->verticalScrollBar()->value();
     QVERIFY(place > 0);
-    options.setValue("txtbgc", QStringLiteral("010203"));
+    options.setValue(Option::PageBackgroundColour, QStringLiteral("010203"));
     QVERIFY(show(options));
     QCOMPARE(text->verticalScrollBar()->value(), place);
     m_window->findChild<QTabWidget *>(QStringLiteral("previewTabs"))->setCurrentIndex(0);

@@ -61,11 +61,11 @@ void TestPreviewProgram::pictureShowsTheChosenBodyColour()
     LocalHttpServer server;
     server.route(QStringLiteral("/header.png"), {200, png, "image/png", 300});
     const QString settings = m_dir.filePath(QStringLiteral("look.ini"));
-    QVERIFY(saveSettings(settings, optionsWith({{QStringLiteral("txtbgc"), QStringLiteral("背景颜色#12ab34")},
-                                                {QStringLiteral("chcmrl(0)"), QStringLiteral("1")},
-                                                {QStringLiteral("txtmrl(0)"), server.origin() + u"/header.png"},
-                                                {QStringLiteral("cmbmrl(0)"), QStringLiteral("repeat")},
-                                                {QStringLiteral("txtdhunz"), QStringLiteral("14px")}})));
+    QVERIFY(saveSettings(settings, optionsWith({{Option::PageBackgroundColour, QStringLiteral("背景颜色#12ab34")},
+                                                {Option::HeaderMiddlePictureOn, QStringLiteral("1")},
+                                                {Option::HeaderMiddlePicture, server.origin() + u"/header.png"},
+                                                {Option::HeaderMiddlePictureRepeat, QStringLiteral("repeat")},
+                                                {Option::NavigationFontSize, QStringLiteral("14px")}})));
     const QString picture = m_dir.filePath(QStringLiteral("look.png"));
     QProcess process; // the server answers in this process's event loop while the program runs
     // Qt's own options are the application object's, their values no arguments of the program's.

@@ -98,7 +98,7 @@ void TestPreviewSheet::eachAreaIsItsButtonsBlock()
 
 void TestPreviewSheet::aFailedAreaCarriesItsMessageAndIsLeftOut()
 {
-    const OptionSet options = optionsWith({{QStringLiteral("txtnfz"), QStringLiteral("36px")}});
+    const OptionSet options = optionsWith({{Option::NameFontSize, QStringLiteral("36px")}});
     const Sheet sheet = sheetFor(options);
     const AreaSheet &header = sheet[int(Area::Header)];
     QVERIFY(header.failed());

@@ -44,27 +44,27 @@ void TestOptionIndex::withoutPinyin_data()
 {
     QTest::addColumn<QString>("query");
     QTest::addColumn<int>("count");
-    QTest::addColumn<QString>("first");
-    QTest::newRow("caption") << u"背景颜色"_s << 5 << u"txtbgc"_s;
-    QTest::newRow("identifier, any case") << u"TXTBGC"_s << 1 << u"txtbgc"_s;
-    QTest::newRow("choice item") << u"repeat-y"_s << 11 << u"cmbbg"_s;
-    QTest::newRow("every word, in any text") << u"导航 字体颜色"_s << 2 << u"txttabbgc"_s;
-    QTest::newRow("ideographic space") << u"导航　字体颜色"_s << 2 << u"txttabbgc"_s;
-    QTest::newRow("one word matches nothing") << u"背景 zzz"_s << 0 << QString();
-    QTest::newRow("pinyin needs readings") << u"bjys"_s << 0 << QString();
-    QTest::newRow("blank") << u"  "_s << 0 << QString();
+    QTest::addColumn<std::optional<Option>>("first");
+    QTest::newRow("caption") << u"背景颜色"_s << 5 << std::optional(Option::PageBackgroundColour);
+    QTest::newRow("identifier, any case") << u"TXTBGC"_s << 1 << std::optional(Option::PageBackgroundColour);
+    QTest::newRow("choice item") << u"repeat-y"_s << 11 << std::optional(Option::PagePictureRepeat);
+    QTest::newRow("every word, in any text") << u"导航 字体颜色"_s << 2 << std::optional(Option::NavigationColour);
+    QTest::newRow("ideographic space") << u"导航　字体颜色"_s << 2 << std::optional(Option::NavigationColour);
+    QTest::newRow("one word matches nothing") << u"背景 zzz"_s << 0 << std::optional<Option>();
+    QTest::newRow("pinyin needs readings") << u"bjys"_s << 0 << std::optional<Option>();
+    QTest::newRow("blank") << u"  "_s << 0 << std::optional<Option>();
 }
 
 void TestOptionIndex::withoutPinyin()
 {
     QFETCH(QString, query);
     QFETCH(int, count);
-    QFETCH(QString, first);
+    QFETCH(std::optional<Option>, first);
     const OptionIndex index;
     const QList<Option> options = found(index, query);
     QCOMPARE(options.size(), count);
     if (count > 0)
-        QCOMPARE(optionDef(options.first()).id.toString(), first);
+        QCOMPARE(std::optional(options.first()), first);
 }
 
 void TestOptionIndex::readingsLineForLine()

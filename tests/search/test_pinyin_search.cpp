@@ -63,36 +63,39 @@ void TestPinyinSearch::pinyin()
 void TestPinyinSearch::ranking_data()
 {
     QTest::addColumn<QString>("query");
-    QTest::addColumn<QString>("id");
+    QTest::addColumn<Option>("option");
     QTest::addColumn<int>("position"); // in the results; -1: anywhere
     QTest::addColumn<MatchRank>("rank");
     QTest::newRow("dh ztys: the navigation's colour leads")
-        << u"dh ztys"_s << u"txttabbgc"_s << 0 << MatchRank::GroupOrTab;
-    QTest::newRow("dh ztys: its visited colour next") << u"dh ztys"_s << u"txttabbgcv"_s << 1 << MatchRank::GroupOrTab;
-    QTest::newRow("背景: caption prefix first") << u"背景"_s << u"txtbgc"_s << 0 << MatchRank::CaptionPrefix;
-    QTest::newRow("背景: caption contains") << u"背景"_s << u"chcbg"_s << -1 << MatchRank::CaptionContains;
-    QTest::newRow("bjys: initials") << u"bjys"_s << u"txtbgc"_s << 0 << MatchRank::InitialsPrefix;
-    QTest::newRow("tp: initials prefix") << u"tp"_s << u"txtgrph"_s << -1 << MatchRank::InitialsPrefix;
-    QTest::newRow("tp: later syllable") << u"tp"_s << u"chcbg"_s << -1 << MatchRank::PinyinInCaption;
-    QTest::newRow("daohang: full pinyin") << u"daohang"_s << u"txtdaohtop"_s << 0 << MatchRank::PinyinPrefix;
-    QTest::newRow("daohang: inside the caption") << u"daohang"_s << u"chcqxdhx"_s << -1 << MatchRank::PinyinInCaption;
-    QTest::newRow("daohang: the tab") << u"daohang"_s << u"txtdhlh"_s << -1 << MatchRank::GroupOrTab;
-    QTest::newRow("bjl: group's second phrase") << u"bjl"_s << u"txtmkbt"_s << -1 << MatchRank::GroupOrTab;
-    QTest::newRow("tooltip") << u"上传"_s << u"txtbgp"_s << 0 << MatchRank::Other;
-    QTest::newRow("choice item") << u"kaiti"_s << u"cmbnf"_s << 0 << MatchRank::Other;
+        << u"dh ztys"_s << Option::NavigationColour << 0 << MatchRank::GroupOrTab;
+    QTest::newRow("dh ztys: its visited colour next")
+        << u"dh ztys"_s << Option::NavigationVisitedColour << 1 << MatchRank::GroupOrTab;
+    QTest::newRow("背景: caption prefix first")
+        << u"背景"_s << Option::PageBackgroundColour << 0 << MatchRank::CaptionPrefix;
+    QTest::newRow("背景: caption contains") << u"背景"_s << Option::PagePictureOn << -1 << MatchRank::CaptionContains;
+    QTest::newRow("bjys: initials") << u"bjys"_s << Option::PageBackgroundColour << 0 << MatchRank::InitialsPrefix;
+    QTest::newRow("tp: initials prefix") << u"tp"_s << Option::ProfilePictureHeight << -1 << MatchRank::InitialsPrefix;
+    QTest::newRow("tp: later syllable") << u"tp"_s << Option::PagePictureOn << -1 << MatchRank::PinyinInCaption;
+    QTest::newRow("daohang: full pinyin") << u"daohang"_s << Option::NavigationTop << 0 << MatchRank::PinyinPrefix;
+    QTest::newRow("daohang: inside the caption")
+        << u"daohang"_s << Option::NavigationHideDividers << -1 << MatchRank::PinyinInCaption;
+    QTest::newRow("daohang: the tab") << u"daohang"_s << Option::NavigationLineHeight << -1 << MatchRank::GroupOrTab;
+    QTest::newRow("bjl: group's second phrase") << u"bjl"_s << Option::ModuleTitleIndent << -1 << MatchRank::GroupOrTab;
+    QTest::newRow("tooltip") << u"上传"_s << Option::PagePicture << 0 << MatchRank::Other;
+    QTest::newRow("choice item") << u"kaiti"_s << Option::NameFont << 0 << MatchRank::Other;
 }
 
 void TestPinyinSearch::ranking()
 {
     QFETCH(QString, query);
-    QFETCH(QString, id);
+    QFETCH(Option, option);
     QFETCH(int, position);
     QFETCH(MatchRank, rank);
     const QList<OptionMatch> matches = m_index.find(query);
     for (qsizetype i = 1; i < matches.size(); ++i)
         QVERIFY(matches[i - 1].rank <= matches[i].rank);
-    const auto at = std::find_if(matches.begin(), matches.end(),
-                                 [&](const OptionMatch &m) { return optionDef(m.option).id == id; });
+    const auto at =
+        std::find_if(matches.begin(), matches.end(), [&](const OptionMatch &m) { return m.option == option; });
     QVERIFY2(at != matches.end(), "not found");
     QCOMPARE(at->rank, rank);
     if (position >= 0)

@@ -7,8 +7,8 @@ namespace stylewright::testing {
 OptionSet optionsWith(const Settings &settings)
 {
     OptionSet o;
-    for (const auto &[id, v] : settings)
-        o.setValue(id, v);
+    for (const auto &[option, v] : settings)
+        o.setValue(option, v);
     return o;
 }
 

@@ -10,8 +10,8 @@
 
 namespace stylewright::testing {
 
-// Option identifier and value, applied in order through the dependency rules.
-using Settings = QList<QPair<QString, QString>>;
+// Options and their values, applied in order through the dependency rules.
+using Settings = QList<QPair<Option, QString>>;
 
 OptionSet optionsWith(const Settings &settings);
 

@@ -141,8 +141,8 @@ void TestMessageBoxes::fieldTextIsNeverMarkup()
         QTemporaryDir folder;
         testing::FakeDesktop desktop;
         QtPrompts prompts;
-        runAreaButton(Area::Navigation, testing::optionsWith({{u"txtdhunz"_s, hostile}}), folder.path(), prompts,
-                      desktop);
+        runAreaButton(Area::Navigation, testing::optionsWith({{Option::NavigationFontSize, hostile}}), folder.path(),
+                      prompts, desktop);
     }
     for (const char *scheme : {"http", "https", "file"})
         QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));

@@ -59,7 +59,9 @@ void TestInspectorMessages::aBadPickOrFocusBreaksTheStream_data()
     QTest::newRow("area in parts") << QByteArray(R"({"type":"pick","area":1.5,"options":[]})");
     QTest::newRow("no options") << QByteArray(R"({"type":"pick","area":1})");
     QTest::newRow("focus on nothing known") << QByteArray(R"({"type":"focus","option":"x","styles":true,"why":""})");
-    QTest::newRow("focus without styles") << QByteArray(R"({"type":"focus","option":"txtbgc","why":""})");
+    const QByteArray known = optionDef(PageBackgroundColour).id.toString().toUtf8();
+    QTest::newRow("focus without styles")
+        << QByteArray(QByteArray(R"({"type":"focus","option":")") + known + R"(","why":""})");
     QTest::newRow("focus as a number") << QByteArray(R"({"type":"focus","option":7,"styles":true,"why":""})");
 }
 

@@ -53,7 +53,7 @@ void TestPreviewPicks::aFocusedFieldIsToldAndAPickBringsItsOptions()
     QVERIFY(QTest::qWaitForWindowActive(&e.window));
     // Before the preview is asked for, focus goes nowhere.
     e.field(PageBackgroundColour)->setFocus();
-    QTest::mouseClick(e.find<QPushButton>(u"cmdpreview"), Qt::LeftButton);
+    QTest::mouseClick(e.window.button(WindowButton::Preview), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(log), kWaitMs);
 
     // The name's picture box is not ticked: its address styles nothing now, and the preview hears why.

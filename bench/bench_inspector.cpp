@@ -173,7 +173,9 @@ int main(int argc, char *argv[])
         mouse(target, QEvent::MouseButtonRelease, at);
         if (!waitFor([&] {
                 QWidget *field = editor.form().widgetOf(first);
-                return field && (field->hasFocus() || field->isAncestorOf(QApplication::focusWidget()));
+                // The window's own focus: offscreen, the preview window stays the active one.
+                QWidget *focused = editor.focusWidget();
+                return field && (focused == field || field->isAncestorOf(focused));
             }))
             return 1;
         clicks.push_back(double(timer.nsecsElapsed()) / 1e6);

@@ -24,7 +24,8 @@ Result<PreviewCommand> parseCommand(const QStringList &arguments)
     const QCommandLineOption png(QStringLiteral("png"), {}, QStringLiteral("OUT"));
     const QCommandLineOption size(QStringLiteral("size"), {}, QStringLiteral("WxH"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    parser.addOptions({settings, png, size, help});
+    const QCommandLineOption check(QStringLiteral("check"));
+    parser.addOptions({settings, png, size, help, check});
     // Qt's options and, after --webEngineArgs, the engine's are for the application object.
     const qsizetype engine = arguments.indexOf(QStringLiteral("--webEngineArgs"));
     if (!parser.parse(withoutQtOptions(engine > 0 ? arguments.first(engine) : arguments)))
@@ -35,6 +36,14 @@ Result<PreviewCommand> parseCommand(const QStringList &arguments)
     PreviewCommand command;
     command.help = parser.isSet(help);
     command.picture = parser.isSet(png) || parser.isSet(settings) || parser.isSet(size);
+    command.check = parser.isSet(check) && !command.help;
+    if (command.check) {
+        if (!parser.isSet(settings) || parser.isSet(png) || parser.isSet(size))
+            return usageFailure(QStringLiteral("--check 只与 --settings 一起使用。"));
+        command.settingsFile = parser.value(settings);
+        command.picture = false;
+        return command;
+    }
     if (command.help || !command.picture)
         return command;
     if (!parser.isSet(settings) || !parser.isSet(png))

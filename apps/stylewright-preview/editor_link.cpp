@@ -21,6 +21,9 @@ EditorLink::EditorLink(PreviewWindow &window, int input, int output, QObject *pa
             send(ReadyMessage{});
     });
     connect(&window.page(), &SamplePage::applied, this, [this](quint64 sequence) { send(AppliedMessage{sequence}); });
+    connect(&window, &PreviewWindow::picked, this, [this](Area area, const QList<Option> &options) {
+        send(PickMessage{area, options});
+    });
     connect(&window, &PreviewWindow::closedByUser, this, [this] {
         send(ClosedMessage{});
         m_finished = true;
@@ -56,16 +59,21 @@ void EditorLink::readInput()
         return;
     }
     m_reader.append(QByteArrayView(buffer, n));
-    // Only the newest sheet of a burst is worth putting in the page.
+    // Only the newest sheet and the newest focus of a burst are worth showing.
     std::optional<SheetMessage> newest;
+    std::optional<FocusMessage> focus;
     while (std::optional<Message> message = m_reader.next()) {
         if (auto *sheet = std::get_if<SheetMessage>(&*message))
             newest = std::move(*sheet);
+        else if (auto *field = std::get_if<FocusMessage>(&*message))
+            focus = std::move(*field);
         else
             handle(*message);
     }
     if (newest)
         handle(*newest);
+    if (focus)
+        handle(*focus);
     if (m_reader.failure()) {
         m_notifier->setEnabled(false);
         logFailure(*m_reader.failure());
@@ -80,6 +88,8 @@ void EditorLink::handle(const Message &message)
         return;
     if (const auto *sheet = std::get_if<SheetMessage>(&message)) {
         m_window.showSheet(sheet->sheet, sheet->sequence);
+    } else if (const auto *focus = std::get_if<FocusMessage>(&message)) {
+        m_window.showField(*focus);
     } else if (const auto *window = std::get_if<WindowMessage>(&message)) {
         if (window->command == WindowCommand::Close) {
             m_finished = true;

@@ -4,6 +4,7 @@
 #include "options/option_set.h"
 #include "options/settings_file.h"
 #include "preview/preview_sheet.h"
+#include "stylewright-preview/check_command.h"
 #include "stylewright-preview/command_line.h"
 #include "stylewright-preview/editor_link.h"
 #include "stylewright-preview/engine_setup.h"
@@ -102,6 +103,14 @@ int main(int argc, char *argv[])
     if (command->help) {
         QTextStream(stdout) << kPreviewUsage << Qt::flush;
         return 0;
+    }
+    if (command->check) {
+        const Result<QString> css = sheetOfFile(command->settingsFile);
+        if (!css) {
+            err() << css.failure().message << Qt::endl;
+            return 2;
+        }
+        return runCheck(argc, argv, *css);
     }
     if (!command->picture && ::isatty(STDIN_FILENO)) { // started by hand: the live window waits for the editor
         err() << kPreviewUsage << Qt::flush;

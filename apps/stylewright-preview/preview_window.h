@@ -1,6 +1,7 @@
 #pragma once
 // The preview window: the sample page with the current sheet ("预览"), the whole sheet as text
-// ("代码"), and a quiet notice for each area whose block cannot be made.
+// ("代码"), the texts too faint to read ("检查"), a quiet notice for each area whose block cannot
+// be made, and "指向编辑", which outlines what the pointer is on and picks its options.
 
 #include "preview/preview_message.h"
 #include "preview/preview_sheet.h"
@@ -10,14 +11,19 @@
 
 class QLabel;
 class QTabWidget;
+class QTimer;
+class QToolButton;
 class QWebEngineView;
 
 namespace stylewright {
 
 class CodePane;
+class ContrastPane;
+class PageInspector;
 class SamplePage;
 
 inline const QString kPreviewWindowTitle = QStringLiteral("实时预览 - stylewright");
+inline const QString kPointCaption = QStringLiteral("指向编辑");
 
 class PreviewWindow : public QWidget {
     Q_OBJECT
@@ -37,21 +43,47 @@ public:
     // The sheet the page was last given.
     QString pageCss() const;
 
+    // A field of the editor has the focus, or none has.
+    void showField(const preview::FocusMessage &focus);
+    PageInspector &inspector() { return *m_inspector; }
+    ContrastPane &contrastPane() { return *m_contrast; }
+    QToolButton &pointButton() { return *m_point; }
+    QTabWidget &previewTabs() { return *m_tabs; }
+    QLabel &labelLine() { return *m_labelLine; }
+
+    // Where "指向编辑" is remembered between starts.
+    static inline const QString kPointingKey = QStringLiteral("preview/pointing");
+
 signals:
     // The user closed the window.
     void closedByUser();
+    // The user clicked a part of the page, or a row of the check: the editor shows these options.
+    void picked(stylewright::Area area, const QList<stylewright::Option> &options);
+    // The check has listed the page as it is now.
+    void checked();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void showNotices(const Sheet &sheet);
+    QWidget *buildPointButton();
+    void setPointing(bool on);
+    void checkSoon();
+    void check();
 
     SamplePage *m_page;
     QWebEngineView *m_view;
     CodePane *m_code;
     QLabel *m_notice;
     QTabWidget *m_tabs;
+    ContrastPane *m_contrast;
+    PageInspector *m_inspector;
+    QToolButton *m_point = nullptr;
+    QLabel *m_labelLine;
+    QTimer *m_checkSoon; // from a sheet taking effect until the check runs
+    bool m_checkStale = true;
+    bool m_checking = false;
     QStringList m_lastGood; // per area, the last block the page got
 };
 

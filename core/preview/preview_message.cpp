@@ -43,6 +43,18 @@ QJsonObject encodeObject(const Message &message)
     }
     if (const auto *m = std::get_if<AppliedMessage>(&message))
         return {{u"type"_s, u"applied"_s}, {u"sequence"_s, double(m->sequence)}};
+    if (const auto *m = std::get_if<PickMessage>(&message)) {
+        QJsonArray ids;
+        for (Option option : m->options)
+            ids.append(optionDef(option).id.toString());
+        return {{u"type"_s, u"pick"_s}, {u"area"_s, int(m->area)}, {u"options"_s, ids}};
+    }
+    if (const auto *m = std::get_if<FocusMessage>(&message)) {
+        return {{u"type"_s, u"focus"_s},
+                {u"option"_s, m->option ? QJsonValue(optionDef(*m->option).id.toString()) : QJsonValue()},
+                {u"styles"_s, m->stylesNow},
+                {u"why"_s, m->why}};
+    }
     if (std::holds_alternative<ReadyMessage>(message))
         return {{u"type"_s, u"ready"_s}};
     return {{u"type"_s, u"closed"_s}};
@@ -79,6 +91,36 @@ std::optional<Sheet> sheetOf(const QJsonObject &object)
     return sheet;
 }
 
+std::optional<PickMessage> pickOf(const QJsonObject &object)
+{
+    const QJsonValue area = object.value(u"area"_s), ids = object.value(u"options"_s);
+    if (!area.isDouble() || area.toDouble() != double(area.toInt()) || area.toInt() < 0 || area.toInt() >= kTabCount ||
+        !ids.isArray())
+        return std::nullopt;
+    PickMessage pick{Area(area.toInt()), {}};
+    for (const QJsonValue &id : ids.toArray()) {
+        const std::optional<Option> option = optionById(id.toString());
+        if (!id.isString() || !option)
+            return std::nullopt;
+        pick.options.append(*option);
+    }
+    return pick;
+}
+
+std::optional<FocusMessage> focusOf(const QJsonObject &object)
+{
+    const QJsonValue id = object.value(u"option"_s), styles = object.value(u"styles"_s), why = object.value(u"why"_s);
+    if (!styles.isBool() || !why.isString() || !(id.isNull() || id.isString()))
+        return std::nullopt;
+    FocusMessage focus{std::nullopt, styles.toBool(), why.toString()};
+    if (id.isString()) {
+        focus.option = optionById(id.toString());
+        if (!focus.option)
+            return std::nullopt;
+    }
+    return focus;
+}
+
 // The message an object stands for, or nothing when it is not one.
 std::optional<Message> decodeObject(const QJsonObject &object)
 {
@@ -97,6 +139,12 @@ std::optional<Message> decodeObject(const QJsonObject &object)
     } else if (type == u"applied") {
         if (const std::optional<quint64> sequence = sequenceOf(object))
             return AppliedMessage{*sequence};
+    } else if (type == u"pick") {
+        if (std::optional<PickMessage> pick = pickOf(object))
+            return std::move(*pick);
+    } else if (type == u"focus") {
+        if (std::optional<FocusMessage> focus = focusOf(object))
+            return std::move(*focus);
     } else if (type == u"ready") {
         return ReadyMessage{};
     } else if (type == u"closed") {

@@ -8,6 +8,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QList>
 #include <optional>
 #include <variant>
 
@@ -37,7 +38,23 @@ struct AppliedMessage {
 // Preview to editor: the user closed the window and the program is ending.
 struct ClosedMessage {};
 
-using Message = std::variant<SheetMessage, WindowMessage, ReadyMessage, AppliedMessage, ClosedMessage>;
+// Preview to editor: the user clicked an element of the page the options of this area style,
+// nearest rule first; the editor shows them.
+struct PickMessage {
+    Area area = Area::Background;
+    QList<Option> options;
+};
+
+// Editor to preview: this field has the focus (nothing: no field has); the page outlines what it
+// styles, or says it styles nothing now, and why when a greyed field is the cause.
+struct FocusMessage {
+    std::optional<Option> option;
+    bool stylesNow = true;
+    QString why; // "需先勾选“添加背景图片”", or empty
+};
+
+using Message =
+    std::variant<SheetMessage, WindowMessage, ReadyMessage, AppliedMessage, ClosedMessage, PickMessage, FocusMessage>;
 
 // The largest frame either side accepts; a sheet of very long option texts stays far below it.
 inline constexpr qsizetype kMaxFrameBytes = 64 * 1024 * 1024;

@@ -1,6 +1,6 @@
 #include "editor/option_search.h"
 
-#include "editor/field_highlight.h"
+#include "editor/field_jump.h"
 #include "editor/option_form.h"
 #include "editor/search_results.h"
 #include "options/enabling.h"
@@ -11,9 +11,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
-#include <QLayout>
 #include <QListView>
-#include <QScrollArea>
 #include <QShortcut>
 #include <QTabWidget>
 #include <QThreadPool>
@@ -27,15 +25,6 @@ class ReadingsRelay : public QObject {
 signals:
     void done(const QString &readings);
 };
-
-// Scroll areas between the field and the window show it, wherever frames sit in them.
-void scrollIntoView(QWidget *field)
-{
-    for (QWidget *w = field->parentWidget(); w; w = w->parentWidget()) {
-        if (auto *area = qobject_cast<QScrollArea *>(w))
-            area->ensureWidgetVisible(field);
-    }
-}
 
 } // namespace
 
@@ -261,33 +250,15 @@ void OptionSearch::giveFocusBack()
 void OptionSearch::goTo(Option option)
 {
     hideList();
-    m_tabs->setCurrentIndex(int(optionDef(option).area)); // builds the tab when it is new
-    QWidget *field = m_form.builtField(option);
-    if (!field)
-        return;
-    QList<QWidget *> ringed{field};
-    QWidget *focus = field;
+    QList<Option> ringed{option};
+    std::optional<Option> focus = option;
     if (!m_options.isEnabled(option)) {
         const QList<EnablingStep> steps = enablingSteps(m_options, option);
         for (const EnablingStep &step : steps)
-            ringed.append(m_form.builtField(step.control));
-        focus = steps.isEmpty() ? nullptr : ringed[1];
+            ringed.append(step.control);
+        focus = steps.isEmpty() ? std::nullopt : std::optional<Option>(steps.first().control);
     }
-    // A tab built just now is laid out before its fields are scrolled to and ringed.
-    QList<QLayout *> layouts; // outermost last
-    for (QWidget *w = field->parentWidget(); w && w != m_tabs; w = w->parentWidget()) {
-        if (w->layout())
-            layouts.append(w->layout());
-    }
-    for (auto it = layouts.crbegin(); it != layouts.crend(); ++it)
-        (*it)->activate();
-    for (QWidget *w : std::as_const(ringed))
-        scrollIntoView(w);
-    if (focus && focus->isEnabled())
-        focus->setFocus(Qt::OtherFocusReason);
-    else
-        m_tabs->setFocus(Qt::OtherFocusReason);
-    FieldHighlight::flash(ringed);
+    showFields(m_form, m_tabs, ringed, focus);
 }
 
 } // namespace stylewright

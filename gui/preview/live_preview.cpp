@@ -1,5 +1,6 @@
 #include "preview/live_preview.h"
 
+#include "inspect/option_reach.h"
 #include "options/option_set.h"
 #include "platform/prompts.h"
 #include "preview/preview_process.h"
@@ -40,6 +41,8 @@ LivePreview::LivePreview(const OptionSet &options, Prompts &prompts, const QStri
     });
     connect(m_process, &PreviewProcess::ready, this, &LivePreview::ready);
     connect(m_process, &PreviewProcess::applied, this, &LivePreview::applied);
+    connect(m_process, &PreviewProcess::picked, this,
+            [this](const PickMessage &pick) { emit picked(pick.area, pick.options); });
     connect(m_process, &PreviewProcess::crashed, this, &LivePreview::programCrashed, Qt::QueuedConnection);
     connect(
         m_process, &PreviewProcess::failedToStart, this,
@@ -77,6 +80,27 @@ void LivePreview::sendSheet()
 {
     m_settle->stop();
     m_process->send(SheetMessage{++m_sequence, sheetFor(m_options)});
+}
+
+void LivePreview::showField(std::optional<Option> option)
+{
+    m_field = option;
+    if (!isRunning() || m_fieldWaiting)
+        return;
+    m_fieldWaiting = true;
+    QTimer::singleShot(0, this, &LivePreview::sendField);
+}
+
+void LivePreview::sendField()
+{
+    m_fieldWaiting = false;
+    FocusMessage focus{m_field, true, {}};
+    if (m_field) {
+        focus.stylesNow = stylesNow(m_options, *m_field);
+        if (!focus.stylesNow)
+            focus.why = whyStylesNothing(m_options, *m_field);
+    }
+    m_process->send(focus);
 }
 
 void LivePreview::programCrashed(const QString &why)

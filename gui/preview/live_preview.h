@@ -3,10 +3,14 @@
 // with the sheet of the options as they stand, follows every change within a moment, and
 // follows the main window's minimising, restoring and closing.
 
+#include "options/catalogue.h"
+
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QTimer>
 #include <chrono>
+#include <optional>
 
 class QWidget;
 
@@ -39,18 +43,24 @@ public:
     // Starts the program if it is not running, sends it the sheet and shows its window.
     void open();
     bool isRunning() const;
+    // A field has the focus (nothing: none has): the page outlines what it styles. Of several in
+    // one turn of the event loop only the last is sent.
+    void showField(std::optional<Option> option);
 
 signals:
     // The page has loaded.
     void ready();
     // The sheet with this sequence number, or a later one, is in effect in the page.
     void applied(quint64 sequence);
+    // The user picked a part of the page, which these options of the area style.
+    void picked(stylewright::Area area, const QList<stylewright::Option> &options);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void sendSheet();
+    void sendField();
     void programCrashed(const QString &why);
 
     const OptionSet &m_options;
@@ -59,6 +69,9 @@ private:
     PreviewProcess *m_process;
     QTimer *m_settle; // "settle": runs from the first change of a burst until its sheet goes
     quint64 m_sequence = 0;
+    std::optional<Option> m_field; // the field to tell the page about
+    bool m_fieldWaiting = false;   // a send of m_field is queued
+
     bool m_minimised = false; // as the preview was last told
 };
 

@@ -60,8 +60,11 @@ void PreviewProcess::stop()
 void PreviewProcess::readAnswers()
 {
     m_reader.append(m_process->readAllStandardOutput());
-    while (const std::optional<Message> message = m_reader.next()) {
-        if (std::holds_alternative<ReadyMessage>(*message)) {
+    std::optional<PickMessage> pick;
+    while (std::optional<Message> message = m_reader.next()) {
+        if (auto *picked = std::get_if<PickMessage>(&*message)) {
+            pick = std::move(*picked);
+        } else if (std::holds_alternative<ReadyMessage>(*message)) {
             emit ready();
         } else if (const auto *applied = std::get_if<AppliedMessage>(&*message)) {
             emit this->applied(applied->sequence);
@@ -70,6 +73,8 @@ void PreviewProcess::readAnswers()
             emit closedByUser();
         }
     }
+    if (pick && !m_reader.failure())
+        emit picked(*pick);
     // Reported when the program has ended, so that whoever hears it can start a new one at once.
     if (m_reader.failure() && !m_expectEnd && !m_killedFor) {
         m_killedFor = m_reader.failure()->reason;

@@ -27,6 +27,8 @@ public:
 signals:
     void ready();
     void applied(quint64 sequence);
+    // The user picked a part of the page; of a burst only the newest pick is told.
+    void picked(const stylewright::preview::PickMessage &pick);
     // The user closed the preview window; the program ends by itself.
     void closedByUser();
     // The program ended without being asked to, or said what cannot be read; why is for the log.

@@ -1,7 +1,8 @@
 // Stands in for the preview program in the editor's tests. It writes the bytes it receives to
 // $FAKE_PREVIEW_LOG and its process id to $FAKE_PREVIEW_LOG.pid, answers each sheet as applied,
 // and misbehaves as $FAKE_PREVIEW_MODE says: "exit" ends at once with status 3, "garbage" answers
-// the first sheet with nonsense, "close" acts as if the user closed the window at the first sheet.
+// the first sheet with nonsense, "close" acts as if the user closed the window at the first sheet;
+// "pick" answers the first focused field with a burst of picks, the navigation's last.
 
 #include "preview/preview_message.h"
 
@@ -37,6 +38,7 @@ int main(int argc, char *argv[])
     answer(encodeMessage(ReadyMessage{}));
 
     MessageReader reader;
+    bool picked = false;
     QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
     QObject::connect(&input, &QSocketNotifier::activated, &app, [&] {
         char buffer[65536];
@@ -57,6 +59,17 @@ int main(int argc, char *argv[])
                 } else {
                     answer(encodeMessage(AppliedMessage{sheet->sequence}));
                 }
+            } else if (const auto *focus = std::get_if<FocusMessage>(&*message);
+                       focus && focus->option && mode == "pick" && !picked) {
+                picked = true;
+                QByteArray burst;
+                for (int i = 0; i < 30; ++i)
+                    burst += encodeMessage(
+                        PickMessage{stylewright::Area::Background, {stylewright::Option::PageBackgroundColour}});
+                burst += encodeMessage(
+                    PickMessage{stylewright::Area::Navigation,
+                                {stylewright::Option::NavigationColour, stylewright::Option::NavigationFontSize}});
+                answer(burst);
             } else if (const auto *window = std::get_if<WindowMessage>(&*message);
                        window && window->command == WindowCommand::Close) {
                 QCoreApplication::exit(0);

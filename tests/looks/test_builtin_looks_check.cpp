@@ -1,5 +1,4 @@
-// Every built-in look through the preview program's contrast check: no text below AA. Runs
-// once the program offers --check; until then it says so and skips.
+// Every built-in look through the preview program's contrast check: no text below AA.
 
 #include "looks/look_library.h"
 
@@ -19,11 +18,7 @@ private slots:
 
 void TestBuiltinLooksCheck::everyBuiltInLookPassesTheCheck()
 {
-    QProcess help;
-    help.start(QStringLiteral(PREVIEW_PROGRAM), {QStringLiteral("--help")});
-    QVERIFY(help.waitForFinished(30000));
-    if (!QString::fromUtf8(help.readAllStandardOutput()).contains(QStringLiteral("--check")))
-        QSKIP("the preview program has no --check yet");
+    QVERIFY(!builtInLooks().isEmpty());
     QTemporaryDir dir;
     for (const Look &look : builtInLooks()) {
         const QString path = dir.filePath(QFileInfo(look.path).fileName());

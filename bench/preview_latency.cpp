@@ -75,7 +75,7 @@ int main(int argc, char *argv[])
     for (int i = 0; i < changes; ++i) {
         QElapsedTimer timer;
         timer.start();
-        options.setValue(Option::PageBackgroundColour,
+        options.setValue(stylewright::Option::PageBackgroundColour,
                          QStringLiteral("%1").arg(0x100000 + i * 0x1357, 6, 16, QLatin1Char('0')));
         if (!waitForApplied(applied, quint64(i) + 2, 10000)) {
             out << "the preview stopped answering" << Qt::endl;

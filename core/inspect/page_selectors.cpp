@@ -29,7 +29,10 @@ std::optional<CompoundSelector> parseCompound(QStringView text)
             ++at;
         return text.sliced(start, at - start).toString();
     };
-    compound.tag = name().toLower();
+    if (text.startsWith(u'*'))
+        ++at; // the universal selector: any element, as a state alone is written back
+    else
+        compound.tag = name().toLower();
     while (at < text.size()) {
         const QChar kind = text[at++];
         const QString part = name();

@@ -74,6 +74,7 @@ private slots:
     void sampleElements_data();
     void sampleElements();
     void aRuleOutsideTheSheetIsPassedBy();
+    void aStateAloneIsWrittenBackAsAnyElement();
     void fieldsFindTheirElements();
     void aFieldStylesNothingWhileItsRuleIsOff();
     void labelsNameTheAreaAndAFewFields();
@@ -164,6 +165,16 @@ void TestElementStyling::sampleElements()
         QVERIFY(!elsewhere || int(optionDef(option).area) != area);
         elsewhere = elsewhere || int(optionDef(option).area) != area;
     }
+}
+
+void TestElementStyling::aStateAloneIsWrittenBackAsAnyElement()
+{
+    const std::optional<QList<ComplexSelector>> selectors = parseSelectors(u":link,#tab a:visited");
+    QVERIFY(selectors);
+    QCOMPARE(selectors->size(), 2);
+    QCOMPARE(selectors->at(0).withoutStates(), u"*");
+    QVERIFY(parseSelectors(selectors->at(0).withoutStates()));
+    QCOMPARE(selectors->at(1).withoutStates(), u"#tab a");
 }
 
 void TestElementStyling::aRuleOutsideTheSheetIsPassedBy()

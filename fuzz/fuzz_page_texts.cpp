@@ -1,8 +1,8 @@
 // Arbitrary bytes as the page's answers: its texts, an element under the pointer, a selector.
 // Never a crash; every finding is one line of five fields, with a ratio from 1 to 21.
 
-#include "inspect/page_selectors.h"
-#include "inspect/text_findings.h"
+#include "styling/page_selectors.h"
+#include "styling/text_findings.h"
 
 #include <cstdlib>
 

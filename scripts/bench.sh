@@ -16,6 +16,6 @@ if [ -x ./bench_preview_latency ]; then # built when Qt WebEngine is there; the 
   QT_QPA_PLATFORM=offscreen ./bench_preview_latency 2>/dev/null
   QT_QPA_PLATFORM=offscreen ./bench_looks 2>/dev/null
 fi
-if [ -x ./bench_inspector ]; then
-  QT_QPA_PLATFORM=offscreen ./bench_inspector 2>/dev/null
+if [ -x ./bench_pointing ]; then
+  QT_QPA_PLATFORM=offscreen ./bench_pointing 2>/dev/null
 fi

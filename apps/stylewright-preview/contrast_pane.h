@@ -2,7 +2,7 @@
 // The "检查" tab: every text of the sample page whose colour is too close to its background for
 // WCAG AA, with its area, ratio, colours and the options involved; choosing a row goes to them.
 
-#include "inspect/text_findings.h"
+#include "styling/text_findings.h"
 
 #include <QWidget>
 

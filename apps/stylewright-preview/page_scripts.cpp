@@ -9,8 +9,8 @@ namespace {
 // children reaches it, placed in page coordinates.
 constexpr QStringView kOutlineLayer =
     u"var stylewrightOutline = function (elements, label, scroll) {"
-    u"  var root = document.documentElement, layer = document.getElementById('stylewright-inspector');"
-    u"  if (!layer) { layer = document.createElement('div'); layer.id = 'stylewright-inspector'; "
+    u"  var root = document.documentElement, layer = document.getElementById('stylewright-pointing');"
+    u"  if (!layer) { layer = document.createElement('div'); layer.id = 'stylewright-pointing'; "
     u"root.appendChild(layer); }"
     u"  layer.setAttribute('style', 'all:initial;position:absolute;left:0;top:0;width:0;height:0;overflow:visible;"
     u"pointer-events:none;z-index:2147483647');"
@@ -91,7 +91,7 @@ QString outlineSelectorsScript(const QStringList &selectors)
 QString clearOutlineScript()
 {
     return QStringLiteral("(function () {"
-                          "  var layer = document.getElementById('stylewright-inspector');"
+                          "  var layer = document.getElementById('stylewright-pointing');"
                           "  if (layer) layer.remove();"
                           "  return 0;"
                           "})()");
@@ -103,7 +103,7 @@ QString collectTextsScript()
     return QStringLiteral(
         "(function () {"
         "  var out = [], byElement = new Map(), styles = new Map();"
-        "  var layer = document.getElementById('stylewright-inspector');"
+        "  var layer = document.getElementById('stylewright-pointing');"
         "  var style = function (e) { var s = styles.get(e); if (!s) { s = getComputedStyle(e); styles.set(e, s); }"
         "                             return s; };"
         "  var walker = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);"

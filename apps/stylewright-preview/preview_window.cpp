@@ -3,7 +3,7 @@
 #include "options/catalogue.h"
 #include "stylewright-preview/code_pane.h"
 #include "stylewright-preview/contrast_pane.h"
-#include "stylewright-preview/page_inspector.h"
+#include "stylewright-preview/page_pointing.h"
 #include "stylewright-preview/sample_page.h"
 #include "stylewright-preview/text_check.h"
 
@@ -35,7 +35,7 @@ QSettings windowSettings()
 PreviewWindow::PreviewWindow(QWidget *parent)
     : QWidget(parent), m_page(new SamplePage(this)), m_view(new QWebEngineView(this)), m_code(new CodePane(this)),
       m_notice(new QLabel(this)), m_tabs(new QTabWidget(this)), m_contrast(new ContrastPane(this)),
-      m_inspector(new PageInspector(*m_view, *m_page, this)), m_labelLine(new QLabel(this)),
+      m_pointing(new PagePointing(*m_view, *m_page, this)), m_labelLine(new QLabel(this)),
       m_checkSoon(new QTimer(this)), m_lastGood(kTabCount)
 {
     setObjectName(QStringLiteral("frmpreview"));
@@ -66,8 +66,8 @@ PreviewWindow::PreviewWindow(QWidget *parent)
         if (m_checkStale)
             checkSoon();
     });
-    connect(m_inspector, &PageInspector::said, m_labelLine, &QLabel::setText);
-    connect(m_inspector, &PageInspector::picked, this, &PreviewWindow::picked);
+    connect(m_pointing, &PagePointing::said, m_labelLine, &QLabel::setText);
+    connect(m_pointing, &PagePointing::picked, this, &PreviewWindow::picked);
     connect(m_contrast, &ContrastPane::picked, this, &PreviewWindow::picked);
 
     auto *layout = new QVBoxLayout(this);
@@ -86,7 +86,7 @@ void PreviewWindow::showSheet(const Sheet &sheet, quint64 sequence)
             m_lastGood[i] = sheet[i].css;
     }
     m_page->applyCss(pageCss(), sequence);
-    m_inspector->setSheet(pageCss());
+    m_pointing->setSheet(pageCss());
     m_checkStale = true;
     m_code->setCss(wholeCss(sheet));
     showNotices(sheet);
@@ -108,14 +108,14 @@ QWidget *PreviewWindow::buildPointButton()
     m_point->setToolTip(QStringLiteral("指向页面的一部分，看它由哪些选项设置；单击转到这些选项（Ctrl+E）"));
     m_point->setAccessibleName(kPointCaption);
     m_point->setChecked(windowSettings().value(kPointingKey, false).toBool());
-    m_inspector->setPointing(m_point->isChecked());
+    m_pointing->setPointing(m_point->isChecked());
     connect(m_point, &QToolButton::toggled, this, &PreviewWindow::setPointing);
     return m_point;
 }
 
 void PreviewWindow::setPointing(bool on)
 {
-    m_inspector->setPointing(on);
+    m_pointing->setPointing(on);
     windowSettings().setValue(kPointingKey, on);
     if (on)
         m_tabs->setCurrentWidget(m_view);
@@ -123,7 +123,7 @@ void PreviewWindow::setPointing(bool on)
 
 void PreviewWindow::showField(const preview::FocusMessage &focus)
 {
-    m_inspector->showField(focus);
+    m_pointing->showField(focus);
 }
 
 void PreviewWindow::checkSoon()

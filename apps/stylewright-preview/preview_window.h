@@ -19,7 +19,7 @@ namespace stylewright {
 
 class CodePane;
 class ContrastPane;
-class PageInspector;
+class PagePointing;
 class SamplePage;
 
 inline const QString kPreviewWindowTitle = QStringLiteral("实时预览 - stylewright");
@@ -45,7 +45,7 @@ public:
 
     // A field of the editor has the focus, or none has.
     void showField(const preview::FocusMessage &focus);
-    PageInspector &inspector() { return *m_inspector; }
+    PagePointing &pointing() { return *m_pointing; }
     ContrastPane &contrastPane() { return *m_contrast; }
     QToolButton &pointButton() { return *m_point; }
     QTabWidget &previewTabs() { return *m_tabs; }
@@ -78,7 +78,7 @@ private:
     QLabel *m_notice;
     QTabWidget *m_tabs;
     ContrastPane *m_contrast;
-    PageInspector *m_inspector;
+    PagePointing *m_pointing;
     QToolButton *m_point = nullptr;
     QLabel *m_labelLine;
     QTimer *m_checkSoon; // from a sheet taking effect until the check runs

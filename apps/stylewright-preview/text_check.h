@@ -3,7 +3,7 @@
 // beside it, judged against WCAG AA in the program.
 
 #include "base/result.h"
-#include "inspect/text_findings.h"
+#include "styling/text_findings.h"
 
 #include <functional>
 

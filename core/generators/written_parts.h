@@ -2,7 +2,7 @@
 // What the generators write, described once. For every option: the part of its text that reaches
 // the CSS and the sums made from it. For every area: the rules its generator writes, each with the
 // options whose texts reach it and the check boxes, choices and text forms that switch or shape it.
-// The generators take the written parts from here; the CSS import and the page inspector read the
+// The generators take the written parts from here; the CSS import and the page pointing read the
 // rest; a test holds the generators to all of it.
 
 #include "options/catalogue.h"

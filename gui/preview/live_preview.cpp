@@ -1,6 +1,6 @@
 #include "preview/live_preview.h"
 
-#include "inspect/option_reach.h"
+#include "styling/option_reach.h"
 #include "options/option_set.h"
 #include "platform/prompts.h"
 #include "preview/preview_process.h"

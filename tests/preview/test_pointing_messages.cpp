@@ -17,7 +17,7 @@ QByteArray frame(const QByteArray &json)
 
 } // namespace
 
-class TestInspectorMessages : public QObject {
+class TestPointingMessages : public QObject {
     Q_OBJECT
 private slots:
     void picksAndFocusComeBackAsSent();
@@ -25,7 +25,7 @@ private slots:
     void aBadPickOrFocusBreaksTheStream();
 };
 
-void TestInspectorMessages::picksAndFocusComeBackAsSent()
+void TestPointingMessages::picksAndFocusComeBackAsSent()
 {
     MessageReader reader;
     reader.append(encodeMessage(PickMessage{Area::Navigation, {NavigationFontSize, NavigationColour}}));
@@ -49,7 +49,7 @@ void TestInspectorMessages::picksAndFocusComeBackAsSent()
     QVERIFY(!reader.failure());
 }
 
-void TestInspectorMessages::aBadPickOrFocusBreaksTheStream_data()
+void TestPointingMessages::aBadPickOrFocusBreaksTheStream_data()
 {
     QTest::addColumn<QByteArray>("json");
     QTest::newRow("unknown option") << QByteArray(R"({"type":"pick","area":2,"options":["nosuch"]})");
@@ -65,7 +65,7 @@ void TestInspectorMessages::aBadPickOrFocusBreaksTheStream_data()
     QTest::newRow("focus as a number") << QByteArray(R"({"type":"focus","option":7,"styles":true,"why":""})");
 }
 
-void TestInspectorMessages::aBadPickOrFocusBreaksTheStream()
+void TestPointingMessages::aBadPickOrFocusBreaksTheStream()
 {
     QFETCH(QByteArray, json);
     MessageReader reader;
@@ -76,5 +76,5 @@ void TestInspectorMessages::aBadPickOrFocusBreaksTheStream()
     QVERIFY(!reader.next()); // nothing after the fault either
 }
 
-QTEST_GUILESS_MAIN(TestInspectorMessages)
-#include "test_inspector_messages.moc"
+QTEST_GUILESS_MAIN(TestPointingMessages)
+#include "test_pointing_messages.moc"

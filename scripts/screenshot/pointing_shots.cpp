@@ -1,6 +1,6 @@
 // Pointing at the live preview with the real programs on the current X display, the pointer
 // moved and clicked by the X server's test extension as a user's hand would:
-// stylewright-inspector-shots <output folder>. Saves the whole screen with the navigation bar
+// stylewright-pointing-shots <output folder>. Saves the whole screen with the navigation bar
 // pointed at, after it was clicked (the editor on tab 3, its options ringed), with 背景颜色 of
 // tab 1 focused (the page's body outlined), and with the preview's 检查 tab.
 
@@ -89,7 +89,7 @@ int main(int argc, char *argv[])
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
     QApplication app(argc, argv);
     if (argc != 2) {
-        QTextStream(stderr) << "usage: stylewright-inspector-shots <output folder>" << Qt::endl;
+        QTextStream(stderr) << "usage: stylewright-pointing-shots <output folder>" << Qt::endl;
         return 2;
     }
     out = QDir(QString::fromLocal8Bit(argv[1]));
@@ -125,11 +125,11 @@ int main(int argc, char *argv[])
     QTest::qWait(100);
     input.move(navigation);
     QTest::qWait(600);
-    if (!save(QStringLiteral("inspector-point.png")))
+    if (!save(QStringLiteral("pointing-point.png")))
         return 1;
     input.click(navigation);
     QTest::qWait(350); // within the ring's second
-    if (!save(QStringLiteral("inspector-picked.png")))
+    if (!save(QStringLiteral("pointing-picked.png")))
         return 1;
 
     input.move(QPoint(1110, 900)); // off the page, so the pointer's outline leaves the field's alone
@@ -138,10 +138,10 @@ int main(int argc, char *argv[])
     window.tabs()->setCurrentIndex(int(Area::Background));
     window.form().builtField(Option::PageBackgroundColour)->setFocus(Qt::TabFocusReason);
     QTest::qWait(800);
-    if (!save(QStringLiteral("inspector-field.png")))
+    if (!save(QStringLiteral("pointing-field.png")))
         return 1;
 
     input.click(QPoint(120, 14)); // the 检查 tab
     QTest::qWait(1500);
-    return save(QStringLiteral("inspector-check.png")) ? 0 : 1;
+    return save(QStringLiteral("pointing-check.png")) ? 0 : 1;
 }

@@ -1,4 +1,4 @@
-#include "inspect/contrast.h"
+#include "styling/contrast.h"
 
 #include <QRegularExpression>
 #include <algorithm>

@@ -4,7 +4,7 @@
 // other way, the elements a field of the editor styles are outlined. Pointer moves that come
 // while the page is still answering are gathered: only the newest is looked at.
 
-#include "inspect/element_styling.h"
+#include "styling/element_styling.h"
 #include "preview/preview_message.h"
 
 #include <QObject>
@@ -19,10 +19,10 @@ namespace stylewright {
 
 class SamplePage;
 
-class PageInspector : public QObject {
+class PagePointing : public QObject {
     Q_OBJECT
 public:
-    PageInspector(QWebEngineView &view, SamplePage &page, QObject *parent = nullptr);
+    PagePointing(QWebEngineView &view, SamplePage &page, QObject *parent = nullptr);
 
     void setPointing(bool on);
     bool isPointing() const { return m_pointing; }

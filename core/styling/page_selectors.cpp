@@ -1,4 +1,4 @@
-#include "inspect/page_selectors.h"
+#include "styling/page_selectors.h"
 
 #include <algorithm>
 #include <span>

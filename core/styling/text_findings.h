@@ -2,8 +2,8 @@
 // The texts of the sample page as the engine draws them, and which of them AA finds hard to
 // read against the background they are on. The page's script hands them over as JSON.
 
-#include "inspect/contrast.h"
-#include "inspect/element_styling.h"
+#include "styling/contrast.h"
+#include "styling/element_styling.h"
 
 #include <QByteArray>
 #include <QList>

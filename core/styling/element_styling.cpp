@@ -1,4 +1,4 @@
-#include "inspect/element_styling.h"
+#include "styling/element_styling.h"
 
 #include "options/field_captions.h"
 

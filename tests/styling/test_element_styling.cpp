@@ -1,8 +1,8 @@
 // Which options style an element of the sample page, against every rule the generators write.
 
 #include "generators/generators.h"
-#include "inspect/element_styling.h"
-#include "inspect/option_reach.h"
+#include "styling/element_styling.h"
+#include "styling/option_reach.h"
 #include "options/field_captions.h"
 #include "options/option_set.h"
 #include "preview/preview_sheet.h"

@@ -4,7 +4,7 @@
 // element or, when none does, its nearest ancestor that one matches.
 
 #include "generators/written_parts.h"
-#include "inspect/page_selectors.h"
+#include "styling/page_selectors.h"
 
 #include <QList>
 #include <QSet>

@@ -1,4 +1,4 @@
-#include "inspect/option_reach.h"
+#include "styling/option_reach.h"
 
 #include "generators/css_text.h"
 #include "generators/generators.h"

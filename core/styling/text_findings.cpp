@@ -1,4 +1,4 @@
-#include "inspect/text_findings.h"
+#include "styling/text_findings.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

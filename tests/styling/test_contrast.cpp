@@ -1,7 +1,7 @@
 // Text contrast as WCAG 2.x measures it, and the page's texts judged against their backgrounds.
 
-#include "inspect/contrast.h"
-#include "inspect/text_findings.h"
+#include "styling/contrast.h"
+#include "styling/text_findings.h"
 
 #include <QTest>
 

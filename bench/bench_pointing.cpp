@@ -1,6 +1,6 @@
 // Pointing at the preview, in one process with both windows: pointer move to outline shown,
 // click in the page to the editor's field focused (through the preview's link, a pipe, and the
-// editor's reading of it), and the whole contrast check. bench_inspector [runs, default 40]
+// editor's reading of it), and the whole contrast check. bench_pointing [runs, default 40]
 
 #include "editor/field_jump.h"
 #include "editor/main_window.h"
@@ -10,7 +10,7 @@
 #include "preview/preview_sheet.h"
 #include "stylewright-preview/editor_link.h"
 #include "stylewright-preview/engine_setup.h"
-#include "stylewright-preview/page_inspector.h"
+#include "stylewright-preview/page_pointing.h"
 #include "stylewright-preview/preview_window.h"
 #include "stylewright-preview/sample_page.h"
 #include "stylewright-preview/text_check.h"
@@ -152,7 +152,7 @@ int main(int argc, char *argv[])
 
     std::vector<double> moves;
     int outlined = 0;
-    QObject::connect(&preview.inspector(), &PageInspector::outlined, [&] { ++outlined; });
+    QObject::connect(&preview.pointing(), &PagePointing::outlined, [&] { ++outlined; });
     for (int i = 0; i < runs; ++i) {
         const int before = outlined;
         QElapsedTimer timer;

@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 cmake --preset dev >/dev/null
-cmake --build --preset dev --target stylewright-inspector-shots
+cmake --build --preset dev --target stylewright-pointing-shots
 out="$(realpath -m "${1:-build/screenshots}")"
 mkdir -p "$out"
-QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1900x1000x24" ./build/dev/scripts/screenshot/stylewright-inspector-shots "$out"
+QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1900x1000x24" ./build/dev/scripts/screenshot/stylewright-pointing-shots "$out"

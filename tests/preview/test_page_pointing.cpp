@@ -7,7 +7,7 @@
 #include "stylewright-preview/contrast_pane.h"
 #include "stylewright-preview/editor_link.h"
 #include "stylewright-preview/engine_setup.h"
-#include "stylewright-preview/page_inspector.h"
+#include "stylewright-preview/page_pointing.h"
 #include "stylewright-preview/preview_window.h"
 #include "stylewright-preview/sample_page.h"
 
@@ -52,7 +52,7 @@ QJsonObject json(const QVariant &text)
 
 } // namespace
 
-class TestPageInspector : public QObject {
+class TestPagePointing : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -83,7 +83,7 @@ private:
     MessageReader m_answers;
 };
 
-void TestPageInspector::initTestCase()
+void TestPagePointing::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
     QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("stylewright"),
@@ -101,7 +101,7 @@ void TestPageInspector::initTestCase()
     QVERIFY(applied.wait(kWaitMs));
 }
 
-void TestPageInspector::cleanupTestCase()
+void TestPagePointing::cleanupTestCase()
 {
     m_link.reset();
     m_window.reset();
@@ -109,13 +109,13 @@ void TestPageInspector::cleanupTestCase()
         ::close(fd);
 }
 
-void TestPageInspector::send(const Message &message)
+void TestPagePointing::send(const Message &message)
 {
     const QByteArray frame = encodeMessage(message);
     QCOMPARE(::write(m_toPreview[1], frame.constData(), size_t(frame.size())), ssize_t(frame.size()));
 }
 
-std::optional<PickMessage> TestPageInspector::nextPick()
+std::optional<PickMessage> TestPagePointing::nextPick()
 {
     std::optional<PickMessage> pick;
     (void)QTest::qWaitFor(
@@ -133,7 +133,7 @@ std::optional<PickMessage> TestPageInspector::nextPick()
     return pick;
 }
 
-QJsonObject TestPageInspector::rectOf(const QString &selector)
+QJsonObject TestPagePointing::rectOf(const QString &selector)
 {
     return json(evaluate(page(), QStringLiteral("(function () { var r = document.querySelector(%1)"
                                                 ".getBoundingClientRect(); return JSON.stringify({left: r.left + "
@@ -142,16 +142,16 @@ QJsonObject TestPageInspector::rectOf(const QString &selector)
                                      .arg(javaScriptString(selector))));
 }
 
-QJsonObject TestPageInspector::outlineBox()
+QJsonObject TestPagePointing::outlineBox()
 {
     return json(evaluate(page(), QStringLiteral("(function () { var l = document.getElementById('stylewright-"
-                                                "inspector'); var b = l && l.firstChild; if (!b) return '{}';"
+                                                "pointing'); var b = l && l.firstChild; if (!b) return '{}';"
                                                 "return JSON.stringify({left: parseFloat(b.style.left), top: "
                                                 "parseFloat(b.style.top), width: parseFloat(b.style.width), height: "
                                                 "parseFloat(b.style.height), boxes: l.childElementCount}); })()")));
 }
 
-QPoint TestPageInspector::centreOf(const QString &selector)
+QPoint TestPagePointing::centreOf(const QString &selector)
 {
     // Near the top: the second navigation bar lies over the lower part of the first.
     const QJsonObject r = json(evaluate(
@@ -162,7 +162,7 @@ QPoint TestPageInspector::centreOf(const QString &selector)
     return QPoint(qRound(r.value(QStringLiteral("x")).toDouble()), qRound(r.value(QStringLiteral("y")).toDouble()));
 }
 
-void TestPageInspector::mouse(QEvent::Type type, QPoint at)
+void TestPagePointing::mouse(QEvent::Type type, QPoint at)
 {
     QWidget *target = window().view().focusProxy();
     QVERIFY(target);
@@ -172,7 +172,7 @@ void TestPageInspector::mouse(QEvent::Type type, QPoint at)
     QApplication::sendEvent(target, &event);
 }
 
-void TestPageInspector::pointingOutlinesWhatTheSheetStyles()
+void TestPagePointing::pointingOutlinesWhatTheSheetStyles()
 {
     const QJsonObject before = rectOf(QStringLiteral("#tab2"));
     // Off, a move outlines nothing.
@@ -181,7 +181,7 @@ void TestPageInspector::pointingOutlinesWhatTheSheetStyles()
     QVERIFY(window().labelLine().text().isEmpty());
 
     window().pointButton().click();
-    QSignalSpy outlined(&window().inspector(), &PageInspector::outlined);
+    QSignalSpy outlined(&window().pointing(), &PagePointing::outlined);
     mouse(QEvent::MouseMove, centreOf(QStringLiteral("#tab a.on")));
     QVERIFY(outlined.wait(kWaitMs));
     QVERIFY2(window().labelLine().text().startsWith(QStringLiteral("3.导航设置 · ")),
@@ -194,7 +194,7 @@ void TestPageInspector::pointingOutlinesWhatTheSheetStyles()
     QCOMPARE(rectOf(QStringLiteral("#tab2")), before); // the outline moves nothing
 }
 
-void TestPageInspector::aClickPicksItsOptionsAndNeverLeaves()
+void TestPagePointing::aClickPicksItsOptionsAndNeverLeaves()
 {
     const QPoint link = centreOf(QStringLiteral("#tab a.on"));
     mouse(QEvent::MouseButtonPress, link);
@@ -208,9 +208,9 @@ void TestPageInspector::aClickPicksItsOptionsAndNeverLeaves()
     QCOMPARE(page().url(), kSamplePageUrl);
 }
 
-void TestPageInspector::aBurstOfMovesEndsOnTheLast()
+void TestPagePointing::aBurstOfMovesEndsOnTheLast()
 {
-    QSignalSpy outlined(&window().inspector(), &PageInspector::outlined);
+    QSignalSpy outlined(&window().pointing(), &PagePointing::outlined);
     const QPoint nav = centreOf(QStringLiteral("#tab a.on")), name = centreOf(QStringLiteral("#header div.tit a"));
     for (int i = 0; i < 100; ++i)
         mouse(QEvent::MouseMove, i % 2 ? nav : name);
@@ -224,9 +224,9 @@ void TestPageInspector::aBurstOfMovesEndsOnTheLast()
     QVERIFY(QTest::qWaitFor([&] { return outlineBox().isEmpty(); }, kWaitMs));
 }
 
-void TestPageInspector::aFocusedFieldOutlinesWhatItStyles()
+void TestPagePointing::aFocusedFieldOutlinesWhatItStyles()
 {
-    QSignalSpy outlined(&window().inspector(), &PageInspector::outlined);
+    QSignalSpy outlined(&window().pointing(), &PagePointing::outlined);
     send(FocusMessage{PageBackgroundColour, true, {}});
     QVERIFY(outlined.wait(kWaitMs));
     QVERIFY2(window().labelLine().text().contains(QStringLiteral("背景颜色")), qPrintable(window().labelLine().text()));
@@ -244,7 +244,7 @@ void TestPageInspector::aFocusedFieldOutlinesWhatItStyles()
     evaluate(page(), QStringLiteral("scrollTo(0, 0)"));
 }
 
-void TestPageInspector::aFieldThatStylesNothingSaysSo()
+void TestPagePointing::aFieldThatStylesNothingSaysSo()
 {
     send(FocusMessage{PagePicture, false, QStringLiteral("需先勾选“添加背景图片”")});
     QVERIFY(QTest::qWaitFor([&] { return window().labelLine().text().contains(QStringLiteral("现在不影响页面")); },
@@ -253,7 +253,7 @@ void TestPageInspector::aFieldThatStylesNothingSaysSo()
     QVERIFY(QTest::qWaitFor([&] { return outlineBox().isEmpty(); }, kWaitMs));
 }
 
-void TestPageInspector::theCheckListsFaintTextsAndGoesToThem()
+void TestPagePointing::theCheckListsFaintTextsAndGoesToThem()
 {
     QSignalSpy checked(&window(), &PreviewWindow::checked);
     window().previewTabs().setCurrentWidget(&window().contrastPane());
@@ -279,7 +279,7 @@ void TestPageInspector::theCheckListsFaintTextsAndGoesToThem()
     window().previewTabs().setCurrentIndex(0);
 }
 
-void TestPageInspector::pointingIsRemembered()
+void TestPagePointing::pointingIsRemembered()
 {
     window().pointButton().setChecked(true);
     QVERIFY(PreviewWindow().pointButton().isChecked());
@@ -291,8 +291,8 @@ int main(int argc, char *argv[])
 {
     prepareWebEngine();
     QApplication app(argc, argv);
-    TestPageInspector test;
+    TestPagePointing test;
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "test_page_inspector.moc"
+#include "test_page_pointing.moc"

@@ -1,6 +1,6 @@
-#include "stylewright-preview/page_inspector.h"
+#include "stylewright-preview/page_pointing.h"
 
-#include "inspect/text_findings.h"
+#include "styling/text_findings.h"
 #include "options/field_captions.h"
 #include "stylewright-preview/page_scripts.h"
 #include "stylewright-preview/sample_page.h"
@@ -11,7 +11,7 @@
 
 namespace stylewright {
 
-PageInspector::PageInspector(QWebEngineView &view, SamplePage &page, QObject *parent)
+PagePointing::PagePointing(QWebEngineView &view, SamplePage &page, QObject *parent)
     : QObject(parent), m_view(view), m_page(page)
 {
     // The engine draws into a child widget it makes when it likes; the pointer's events go there.
@@ -21,13 +21,13 @@ PageInspector::PageInspector(QWebEngineView &view, SamplePage &page, QObject *pa
     connect(&m_page, &SamplePage::loaded, this, [this] { m_shownLabel.clear(); });
 }
 
-void PageInspector::watch(QObject *child)
+void PagePointing::watch(QObject *child)
 {
     if (child->isWidgetType())
         child->installEventFilter(this);
 }
 
-void PageInspector::setPointing(bool on)
+void PagePointing::setPointing(bool on)
 {
     if (on == m_pointing)
         return;
@@ -37,19 +37,19 @@ void PageInspector::setPointing(bool on)
         clear();
 }
 
-void PageInspector::setSheet(const QString &css)
+void PagePointing::setSheet(const QString &css)
 {
     m_written = writtenSelectors(css);
 }
 
-void PageInspector::clear()
+void PagePointing::clear()
 {
     m_shownLabel.clear();
     m_page.evaluate(clearOutlineScript(), [](const QVariant &) {});
     emit said({});
 }
 
-bool PageInspector::eventFilter(QObject *watched, QEvent *event)
+bool PagePointing::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == &m_view) {
         if (event->type() == QEvent::ChildAdded)
@@ -79,7 +79,7 @@ bool PageInspector::eventFilter(QObject *watched, QEvent *event)
     }
 }
 
-void PageInspector::pointAt(QPoint point, bool click)
+void PagePointing::pointAt(QPoint point, bool click)
 {
     if (m_next && m_next->click && !click)
         return; // the click waiting is looked at first
@@ -88,7 +88,7 @@ void PageInspector::pointAt(QPoint point, bool click)
         lookNext();
 }
 
-void PageInspector::lookNext()
+void PagePointing::lookNext()
 {
     if (!m_next || !m_page.isLoaded())
         return;
@@ -99,7 +99,7 @@ void PageInspector::lookNext()
                     [this, click = point.click](const QVariant &chain) { placed(chain, click); });
 }
 
-void PageInspector::placed(const QVariant &answer, bool click)
+void PagePointing::placed(const QVariant &answer, bool click)
 {
     const std::optional<ElementChain> chain = readElementChain(answer.toString().toUtf8());
     const std::optional<ElementStyling> styling = chain ? stylingOf(*chain, &m_written) : std::nullopt;
@@ -120,13 +120,13 @@ void PageInspector::placed(const QVariant &answer, bool click)
     });
 }
 
-void PageInspector::finishLook()
+void PagePointing::finishLook()
 {
     m_looking = false;
     lookNext();
 }
 
-void PageInspector::showField(const preview::FocusMessage &focus)
+void PagePointing::showField(const preview::FocusMessage &focus)
 {
     if (!focus.option) {
         if (!m_pointing)

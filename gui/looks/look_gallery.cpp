@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
-#include <QImageReader>
 #include <QInputDialog>
 #include <QKeySequence>
 #include <QLabel>
@@ -217,10 +216,14 @@ void LookGallery::reload()
     if (!found && m_cards->count() > 0)
         m_cards->setCurrentRow(0);
     QList<QByteArray> wanted;
+    QSet<QString> kept;
     for (const Look &look : std::as_const(m_looks)) {
-        if (look.usable())
+        if (look.usable()) {
             wanted.append(look.settings);
+            kept.insert(pictureKey(look.settings));
+        }
     }
+    m_pictures->keepOnly(kept);
     m_pictures->request(wanted);
     for (int i = 0; i < m_cards->count(); ++i)
         updateCard(m_cards->item(i));
@@ -259,9 +262,9 @@ QPixmap LookGallery::cardPicture(const Look &look)
         return *found;
     if (!m_pictures->isDrawn(key))
         return {};
-    QImageReader reader(m_pictures->pictureFile(key));
-    reader.setScaledSize(kCardPictureSize);
-    const QPixmap picture = QPixmap::fromImage(reader.read());
+    const qreal ratio = devicePixelRatioF();
+    QPixmap picture = QPixmap::fromImage(m_pictures->smallPicture(key, (QSizeF(kCardPictureSize) * ratio).toSize()));
+    picture.setDevicePixelRatio(ratio);
     if (!picture.isNull())
         m_cardPictures.insert(key, picture);
     return picture;

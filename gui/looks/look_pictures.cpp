@@ -6,13 +6,29 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QProcess>
+#include <QRegularExpression>
 
 namespace stylewright {
 namespace {
 
 constexpr QStringView kSettingsSuffix = u".ini";
 constexpr QStringView kDrawingSuffix = u".drawing.png"; // renamed to .png once the program says it is whole
+constexpr QStringView kPartSuffix = u".part";           // a small picture being written
+
+QString smallPictureName(const QString &key, const QSize &pixels)
+{
+    return QStringLiteral("%1-%2x%3.png").arg(key).arg(pixels.width()).arg(pixels.height());
+}
+
+// The key a kept picture, whole or small, belongs to; empty for any other file.
+QString keyOfPicture(const QString &fileName)
+{
+    static const QRegularExpression picture(QStringLiteral("^([0-9a-f]{32})(-[0-9]+x[0-9]+)?\\.png$"));
+    const QRegularExpressionMatch match = picture.match(fileName);
+    return match.hasMatch() ? match.captured(1) : QString();
+}
 
 } // namespace
 
@@ -49,6 +65,42 @@ QString LookPictures::pictureFile(const QString &key) const
 bool LookPictures::isDrawn(const QString &key) const
 {
     return QFileInfo(pictureFile(key)).isFile();
+}
+
+QImage LookPictures::smallPicture(const QString &key, const QSize &pixels) const
+{
+    const QString small = QDir(m_folder).filePath(smallPictureName(key, pixels));
+    if (QImage kept(small); !kept.isNull() && kept.size() == pixels)
+        return kept;
+    QImageReader reader(pictureFile(key));
+    reader.setScaledSize(pixels);
+    const QImage picture = reader.read();
+    if (picture.isNull())
+        return {};
+    // Written under another name first: a reader never sees half a picture. A copy that cannot be
+    // kept is made again next time.
+    const QString part = small + kPartSuffix;
+    QFile::remove(small);
+    if (!picture.save(part, "PNG") || !QFile::rename(part, small))
+        QFile::remove(part);
+    return picture;
+}
+
+void LookPictures::keepOnly(const QSet<QString> &keys)
+{
+    QDir folder(m_folder);
+    for (const QString &file : folder.entryList({QStringLiteral("*.png")}, QDir::Files)) {
+        const QString key = keyOfPicture(file);
+        if (!key.isEmpty() && !keys.contains(key) && !isWaiting(key))
+            folder.remove(file);
+    }
+}
+
+void LookPictures::removeSmallPictures(const QString &key)
+{
+    QDir folder(m_folder);
+    for (const QString &file : folder.entryList({key + u"-*.png"}, QDir::Files))
+        folder.remove(file);
 }
 
 void LookPictures::request(const QList<QByteArray> &settings)
@@ -118,6 +170,7 @@ void LookPictures::readDrawn()
         if (!m_running.remove(key))
             continue;
         QFile::remove(pictureFile(key));
+        removeSmallPictures(key);
         if (QFile::rename(drawing, pictureFile(key)))
             emit drawn(key);
         else
@@ -145,8 +198,8 @@ void LookPictures::runFinished()
 void LookPictures::cleanUp()
 {
     QDir folder(m_folder);
-    for (const QString &file :
-         folder.entryList({u'*' + kSettingsSuffix, u'*' + kDrawingSuffix}, QDir::Files | QDir::Hidden))
+    for (const QString &file : folder.entryList({u'*' + kSettingsSuffix, u'*' + kDrawingSuffix, u'*' + kPartSuffix},
+                                                QDir::Files | QDir::Hidden))
         folder.remove(file);
 }
 

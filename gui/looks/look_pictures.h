@@ -2,10 +2,12 @@
 // Pictures of looks, drawn by the preview program and kept in the data folder under a hash of a
 // look's settings: a look drawn once is never drawn again until its settings change. Every
 // missing picture is drawn in one run of the program, in the background; each comes as soon as
-// it is saved.
+// it is saved. Beside each picture a small copy at a card's size is kept, so a gallery opens
+// without decoding the whole pictures.
 
 #include <QByteArray>
 #include <QHash>
+#include <QImage>
 #include <QObject>
 #include <QSet>
 #include <QString>
@@ -28,6 +30,11 @@ public:
     // Where the picture of these settings is kept, drawn or not.
     QString pictureFile(const QString &key) const;
     bool isDrawn(const QString &key) const;
+    // The picture at this size in pixels, made from the whole picture the first time and kept
+    // beside it; null while there is no picture.
+    QImage smallPicture(const QString &key, const QSize &pixels) const;
+    // Removes the pictures of every other key, so looks changed or deleted leave nothing behind.
+    void keepOnly(const QSet<QString> &keys);
     // Still to be drawn in this run or the next.
     bool isWaiting(const QString &key) const { return m_waiting.contains(key) || m_running.contains(key); }
 
@@ -48,6 +55,7 @@ private:
     void readDrawn();
     void runFinished();
     void cleanUp();
+    void removeSmallPictures(const QString &key);
 
     const QString m_folder;
     const QString m_program;

@@ -124,10 +124,31 @@ void TestLookGallery::picturesAreDrawnOnceInOneRun()
     QTest::qWait(100);
     QCOMPARE(runs(m_log).size(), 3);
     QVERIFY(allDrawn(*gallery));
-    // Nothing the program was handed is left behind.
-    const QStringList left = QDir(data.filePath(QStringLiteral("look-pictures"))).entryList(QDir::Files);
+    // Nothing the program was handed is left behind, and the first picture of "我的" went with its
+    // settings: one whole picture and one card-sized copy per card.
+    const QDir folder(data.filePath(QStringLiteral("look-pictures")));
+    const QStringList left = folder.entryList(QDir::Files);
     QCOMPARE(left.filter(QStringLiteral(".ini")), QStringList());
-    QCOMPARE(left.size(), cards->count() + 1); // the first picture of "我的" stays until its settings come back
+    const QStringList small =
+        left.filter(QStringLiteral("-%1x%2.png").arg(kCardPictureSize.width()).arg(kCardPictureSize.height()));
+    QCOMPARE(small.size(), cards->count());
+    QCOMPARE(left.size(), 2 * cards->count());
+
+    // A card-sized copy is read back as it is; a broken one is made again from the whole picture.
+    const QString key = small.first().left(32);
+    QVERIFY(gallery->pictures().isDrawn(key));
+    QImage marked(kCardPictureSize, QImage::Format_RGB32);
+    marked.fill(Qt::magenta);
+    QVERIFY(marked.save(folder.filePath(small.first())));
+    QCOMPARE(gallery->pictures().smallPicture(key, kCardPictureSize).pixel(0, 0), QColor(Qt::magenta).rgb());
+    QFile broken(folder.filePath(small.first()));
+    QVERIFY(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    broken.write("\x89PNG");
+    broken.close();
+    const QImage remade = gallery->pictures().smallPicture(key, kCardPictureSize);
+    QCOMPARE(remade.size(), kCardPictureSize);
+    QVERIFY(remade.pixel(0, 0) != QColor(Qt::magenta).rgb());
+    QCOMPARE(QImage(folder.filePath(small.first())).size(), kCardPictureSize);
 }
 
 void TestLookGallery::withoutThePreviewProgramCardsShowColours()

@@ -3,7 +3,6 @@
 // [the ratio an earlier build gave, to hold this one to].
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QTextStream>
@@ -61,9 +60,8 @@ int main(int argc, char *argv[])
     // The ratio an earlier build gave in the same session: the editor may not start more than 5%
     // slower against the bare window than it did then.
     const double baseline = argc > 2 ? QString::fromLocal8Bit(argv[2]).toDouble() : 0;
-    const QDir here(QCoreApplication::applicationDirPath());
-    const QString editor = here.filePath(QStringLiteral("bench_start_editor"));
-    const QString bare = here.filePath(QStringLiteral("bench_start_bare"));
+    const QString editor = QStringLiteral(STYLEWRIGHT_BENCH_EDITOR);
+    const QString bare = QStringLiteral(STYLEWRIGHT_BENCH_BARE);
 
     startOnce(editor); // warm the file cache for both
     startOnce(bare);

@@ -10,7 +10,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QStatusBar>
+#include <QThread>
 #include <QTimer>
+#include <future>
 
 namespace stylewright {
 namespace {
@@ -25,8 +27,7 @@ void bringToFront(QWidget &window)
 
 } // namespace
 
-Editor::Editor(const ProgramFolders &folders, std::unique_ptr<FolderClaim> claim)
-    : m_claim(std::move(claim)), m_window(m_options, folders.data, m_prompts, m_desktop, m_colourDialog)
+Editor::Editor(const ProgramFolders &folders) : m_window(m_options, folders.data, m_prompts, m_desktop, m_colourDialog)
 {
     installToolWindows(m_window.secondaryWindows(), folders, m_prompts, m_desktop, loadNetworkSheetSource,
                        [this](const QString &css) { m_window.importCss(css); });
@@ -34,6 +35,11 @@ Editor::Editor(const ProgramFolders &folders, std::unique_ptr<FolderClaim> claim
     installLookGallery(m_window, m_prompts);
     showDataFolder(m_window, folders.data);
     QObject::connect(&m_window, &MainWindow::closed, qApp, [] { QCoreApplication::exit(0); });
+}
+
+void Editor::hold(std::unique_ptr<FolderClaim> claim)
+{
+    m_claim = std::move(claim);
     if (holdsFolder()) {
         QObject::connect(m_claim.get(), &FolderClaim::raiseRequested, &m_window, [this] { bringToFront(m_window); });
         return;
@@ -41,7 +47,7 @@ Editor::Editor(const ProgramFolders &folders, std::unique_ptr<FolderClaim> claim
     m_window.editSafety().stopAutosave();
     const QString notice =
         m_claim->outcome() == FolderClaim::Outcome::Shared ? kFolderSharedNotice : kFolderReadOnlyNotice;
-    m_window.statusBar()->showMessage(notice.arg(QDir::toNativeSeparators(folders.data)));
+    m_window.statusBar()->showMessage(notice.arg(QDir::toNativeSeparators(m_window.folder())));
 }
 
 EditorStart startEditor()
@@ -54,14 +60,24 @@ EditorStart startEditor()
 
 EditorStart openEditor(const ProgramFolders &folders)
 {
-    auto claim = std::make_unique<FolderClaim>(folders.data, networkModuleFolders(folders.program));
+    // Taking the lock writes it through to the disk, and a folder held by another editor means
+    // asking that one: both go on beside the making of the window, which touches no file.
+    QThread *const gui = QThread::currentThread();
+    std::future<std::unique_ptr<FolderClaim>> claiming = std::async(std::launch::async, [folders, gui] {
+        auto claim = std::make_unique<FolderClaim>(folders.data, networkModuleFolders(folders.program));
+        claim->moveToThread(gui);
+        return claim;
+    });
+    auto editor = std::make_unique<Editor>(folders);
+    std::unique_ptr<FolderClaim> claim = claiming.get();
     if (claim->outcome() == FolderClaim::Outcome::HandedOver)
         return {nullptr, 0};
     FolderClaim *held = claim.get();
-    auto editor = std::make_unique<Editor>(folders, std::move(claim));
+    editor->hold(std::move(claim));
     editor->window().show();
-    // Later starts are answered from the first turn of the event loop, with the window on its way.
-    QTimer::singleShot(0, held, &FolderClaim::listen);
+    // Later starts are answered once the window is up: listening loads the network module, which
+    // would hold up the first paint. A later start meanwhile waits for the answer.
+    QTimer::singleShot(kListenAfterMs, held, &FolderClaim::listen);
     // Without the claim the recovery file may be a running editor's own autosave.
     if (editor->holdsFolder())
         editor->window().offerRecovery();

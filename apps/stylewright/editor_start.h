@@ -15,10 +15,12 @@ namespace stylewright {
 // The editor's window with everything it uses, alive as long as the window.
 class Editor {
 public:
-    // An editor without its folder's claim autosaves nothing and says so once, quietly.
-    Editor(const ProgramFolders &folders, std::unique_ptr<FolderClaim> claim);
+    explicit Editor(const ProgramFolders &folders);
+    // The folder's claim, before the window is shown. An editor without the claim autosaves
+    // nothing and says so once, quietly.
+    void hold(std::unique_ptr<FolderClaim> claim);
     MainWindow &window() { return m_window; }
-    bool holdsFolder() const { return m_claim->outcome() == FolderClaim::Outcome::Ours; }
+    bool holdsFolder() const { return m_claim && m_claim->outcome() == FolderClaim::Outcome::Ours; }
 
 private:
     std::unique_ptr<FolderClaim> m_claim; // first: released after everything else has closed
@@ -36,8 +38,8 @@ struct EditorStart {
 
 // With a QApplication running: translations, command line, data folder, then openEditor().
 EditorStart startEditor();
-// Claims the data folder, then shows the window and offers back what a crash left there; when an
-// editor already has the folder, brings that one to the front instead.
+// Claims the data folder while the window is made, then shows the window and offers back what a
+// crash left there; when an editor already has the folder, brings that one to the front instead.
 EditorStart openEditor(const ProgramFolders &folders);
 
 // The status line of an editor that runs without autosave, for each reason.

@@ -12,7 +12,6 @@
 namespace stylewright {
 namespace {
 
-constexpr int kRetryForMs = 3000; // a holder that is still starting up or closing down
 constexpr int kRetryPauseMs = 50;
 
 } // namespace
@@ -42,7 +41,7 @@ FolderClaim::FolderClaim(const QString &folder, const QStringList &moduleFolders
     m_lock.setStaleLockTime(0); // held as long as the editor runs: only a dead program's is stale
     if (!makeDataFolder(folder))
         return;
-    const QDeadlineTimer retry(kRetryForMs);
+    const QDeadlineTimer retry(kClaimRetryForMs);
     for (;;) {
         if (m_lock.tryLock(0)) {
             m_outcome = Outcome::Ours;

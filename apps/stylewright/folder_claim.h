@@ -12,6 +12,12 @@
 
 namespace stylewright {
 
+// How long a later start keeps asking a holder that is still starting up or closing down.
+inline constexpr int kClaimRetryForMs = 3000;
+// How long after its window is shown an editor starts answering later starts: well inside that.
+inline constexpr int kListenAfterMs = 250;
+static_assert(4 * kListenAfterMs < kClaimRetryForMs);
+
 class FolderClaim : public QObject {
     Q_OBJECT
 public:

@@ -61,10 +61,17 @@ protected:
     }
 
 private:
+    // In the screen's own pixels, so that a scaled screen shows the picture sharp.
     void rescale()
     {
-        setPixmap(m_picture.isNull() ? QPixmap()
-                                     : m_picture.scaled(size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        if (m_picture.isNull()) {
+            setPixmap({});
+            return;
+        }
+        const qreal ratio = devicePixelRatioF();
+        QPixmap shown = m_picture.scaled(size() * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        shown.setDevicePixelRatio(ratio);
+        setPixmap(shown);
     }
     QPixmap m_picture;
 };

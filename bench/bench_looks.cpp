@@ -91,7 +91,12 @@ int main(int argc, char *argv[])
         gallery.show();
         bool ended = false;
         QObject::connect(&gallery.pictures(), &LookPictures::runEnded, [&] { ended = true; });
-        const double stall = longestStall([&] { return ended; }, 60000);
+        const auto allCopied = [&] {
+            return std::none_of(gallery.looks().cbegin(), gallery.looks().cend(), [&](const Look &look) {
+                return gallery.pictures().isWaiting(pictureKey(look.settings));
+            });
+        };
+        const double stall = longestStall([&] { return ended && allCopied(); }, 60000);
         const double drawn = double(t.nsecsElapsed()) / 1e6;
         int pictures = 0;
         for (const Look &look : gallery.looks())

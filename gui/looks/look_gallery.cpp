@@ -199,6 +199,7 @@ LookGallery::LookGallery(const OptionSet &options, const QString &dataFolder, co
             updateCard(m_cards->item(i));
     });
 
+    m_pictures->setSmallSize(cardPixels());
     reload();
     const QSize wanted(1100, 680); // three cards across beside the larger picture
     const QScreen *screen = parent ? parent->screen() : nullptr;
@@ -269,12 +270,16 @@ QPixmap LookGallery::cardPicture(const Look &look)
         return *found;
     if (!m_pictures->isDrawn(key))
         return {};
-    const qreal ratio = devicePixelRatioF();
-    QPixmap picture = QPixmap::fromImage(m_pictures->smallPicture(key, (QSizeF(kCardPictureSize) * ratio).toSize()));
-    picture.setDevicePixelRatio(ratio);
+    QPixmap picture = QPixmap::fromImage(m_pictures->smallPicture(key, cardPixels()));
+    picture.setDevicePixelRatio(devicePixelRatioF());
     if (!picture.isNull())
         m_cardPictures.insert(key, picture);
     return picture;
+}
+
+QSize LookGallery::cardPixels() const
+{
+    return (QSizeF(kCardPictureSize) * devicePixelRatioF()).toSize();
 }
 
 void LookGallery::updateCard(QListWidgetItem *item)

@@ -65,6 +65,7 @@ private:
     void updateCard(QListWidgetItem *item);
     void pictureDrawn(const QString &key);
     QPixmap cardPicture(const Look &look);
+    QSize cardPixels() const; // a card's picture in the screen's own pixels
 
     const OptionSet &m_options;
     const QString m_folder;

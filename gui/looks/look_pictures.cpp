@@ -30,6 +30,24 @@ QString keyOfPicture(const QString &fileName)
     return match.hasMatch() ? match.captured(1) : QString();
 }
 
+// The picture at that size, kept as `small`; null when the whole one cannot be read. Touches
+// nothing but the files, so any thread may call it.
+QImage makeSmallCopy(const QString &whole, const QString &small, const QSize &pixels)
+{
+    QImageReader reader(whole);
+    reader.setScaledSize(pixels);
+    const QImage picture = reader.read();
+    if (picture.isNull())
+        return {};
+    // Written under another name first: a reader never sees half a picture. A copy that cannot be
+    // kept is made again next time.
+    const QString part = small + kPartSuffix;
+    QFile::remove(small);
+    if (!picture.save(part, "PNG") || !QFile::rename(part, small))
+        QFile::remove(part);
+    return picture;
+}
+
 } // namespace
 
 QString pictureKey(const QByteArray &settings)
@@ -44,6 +62,7 @@ LookPictures::LookPictures(QString cacheFolder, QString program, QObject *parent
 
 LookPictures::~LookPictures()
 {
+    m_copying.waitForDone();
     if (m_process) {
         m_process->disconnect(this);
         m_process->kill();
@@ -64,7 +83,7 @@ QString LookPictures::pictureFile(const QString &key) const
 
 bool LookPictures::isDrawn(const QString &key) const
 {
-    return QFileInfo(pictureFile(key)).isFile();
+    return !m_copied.contains(key) && QFileInfo(pictureFile(key)).isFile();
 }
 
 QImage LookPictures::smallPicture(const QString &key, const QSize &pixels) const
@@ -72,18 +91,12 @@ QImage LookPictures::smallPicture(const QString &key, const QSize &pixels) const
     const QString small = QDir(m_folder).filePath(smallPictureName(key, pixels));
     if (QImage kept(small); !kept.isNull() && kept.size() == pixels)
         return kept;
-    QImageReader reader(pictureFile(key));
-    reader.setScaledSize(pixels);
-    const QImage picture = reader.read();
-    if (picture.isNull())
-        return {};
-    // Written under another name first: a reader never sees half a picture. A copy that cannot be
-    // kept is made again next time.
-    const QString part = small + kPartSuffix;
-    QFile::remove(small);
-    if (!picture.save(part, "PNG") || !QFile::rename(part, small))
-        QFile::remove(part);
-    return picture;
+    return makeSmallCopy(pictureFile(key), small, pixels);
+}
+
+void LookPictures::setSmallSize(const QSize &pixels)
+{
+    m_smallSize = pixels;
 }
 
 void LookPictures::keepOnly(const QSet<QString> &keys)
@@ -172,10 +185,34 @@ void LookPictures::readDrawn()
         QFile::remove(pictureFile(key));
         removeSmallPictures(key);
         if (QFile::rename(drawing, pictureFile(key)))
-            emit drawn(key);
+            copySmall(key);
         else
             m_failed.insert(key);
     }
+}
+
+// The small copy is made on a worker thread, so that decoding the whole picture holds up no
+// event; the picture counts as drawn once its copy is there.
+void LookPictures::copySmall(const QString &key)
+{
+    if (m_smallSize.isEmpty()) {
+        emit drawn(key);
+        return;
+    }
+    m_copied.insert(key);
+    const QString whole = pictureFile(key);
+    const QString small = QDir(m_folder).filePath(smallPictureName(key, m_smallSize));
+    m_copying.start([this, key, whole, small, pixels = m_smallSize] {
+        makeSmallCopy(whole, small, pixels);
+        // Queued to this object's thread; the destructor waits for the copies, so this is alive.
+        QMetaObject::invokeMethod(
+            this,
+            [this, key] {
+                m_copied.remove(key);
+                emit drawn(key);
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 void LookPictures::runFinished()
@@ -194,12 +231,13 @@ void LookPictures::runFinished()
         startRun();
 }
 
-// The settings handed to the program and any picture it left unfinished.
+// The settings handed to the program and any picture it left unfinished. (A small copy being
+// written is the copier's to remove.)
 void LookPictures::cleanUp()
 {
     QDir folder(m_folder);
-    for (const QString &file : folder.entryList({u'*' + kSettingsSuffix, u'*' + kDrawingSuffix, u'*' + kPartSuffix},
-                                                QDir::Files | QDir::Hidden))
+    for (const QString &file :
+         folder.entryList({u'*' + kSettingsSuffix, u'*' + kDrawingSuffix}, QDir::Files | QDir::Hidden))
         folder.remove(file);
 }
 

@@ -10,7 +10,9 @@
 #include <QImage>
 #include <QObject>
 #include <QSet>
+#include <QSize>
 #include <QString>
+#include <QThreadPool>
 
 class QProcess;
 
@@ -33,10 +35,15 @@ public:
     // The picture at this size in pixels, made from the whole picture the first time and kept
     // beside it; null while there is no picture.
     QImage smallPicture(const QString &key, const QSize &pixels) const;
+    // The size in pixels each newly drawn picture gets a small copy at before it counts as drawn.
+    void setSmallSize(const QSize &pixels);
     // Removes the pictures of every other key, so looks changed or deleted leave nothing behind.
     void keepOnly(const QSet<QString> &keys);
     // Still to be drawn in this run or the next.
-    bool isWaiting(const QString &key) const { return m_waiting.contains(key) || m_running.contains(key); }
+    bool isWaiting(const QString &key) const
+    {
+        return m_waiting.contains(key) || m_running.contains(key) || m_copied.contains(key);
+    }
 
     // Draws the missing pictures of these settings; asked while a run goes on, they wait for the
     // next run. A picture that cannot be drawn is not asked for again while this object lives.
@@ -56,6 +63,7 @@ private:
     void runFinished();
     void cleanUp();
     void removeSmallPictures(const QString &key);
+    void copySmall(const QString &key);
 
     const QString m_folder;
     const QString m_program;
@@ -64,6 +72,9 @@ private:
     QSet<QString> m_failed;
     QProcess *m_process = nullptr;
     QByteArray m_output; // an unfinished line of the program's output
+    QSize m_smallSize;
+    QSet<QString> m_copied; // drawn, with the small copy still being made
+    QThreadPool m_copying;
 };
 
 } // namespace stylewright

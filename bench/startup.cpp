@@ -1,6 +1,8 @@
 // Starts the editor and the bare window alternately, each until its window has painted and its
-// event loop is idle, and prints the median times: bench_startup [runs per program, at least 10]
-// [the ratio an earlier build gave, to hold this one to].
+// event loop is idle, and prints the median times:
+//   bench_startup [runs per program, at least 10] [an earlier build's bench_start_editor | its ratio]
+// Given an earlier build's editor, it starts that one too, in turn with the others, and holds this
+// build to it against the same bare window; given a ratio, to that.
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -52,47 +54,75 @@ double median(std::vector<double> v)
 
 } // namespace
 
+// The table's rows for one editor against the bare window, pair by pair.
+struct Figures {
+    std::vector<double> ms, ratios, peakMiB;
+};
+
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     const int runs = std::max(10, argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 25);
-    // The ratio an earlier build gave in the same session: the editor may not start more than 5%
-    // slower against the bare window than it did then.
-    const double baseline = argc > 2 ? QString::fromLocal8Bit(argv[2]).toDouble() : 0;
+    const QString second = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    bool isRatio = false;
+    const double givenRatio = second.toDouble(&isRatio);
+    const QString earlier = isRatio ? QString() : second;
     const QString editor = QStringLiteral(STYLEWRIGHT_BENCH_EDITOR);
     const QString bare = QStringLiteral(STYLEWRIGHT_BENCH_BARE);
 
-    startOnce(editor); // warm the file cache for both
-    startOnce(bare);
-    std::vector<double> editorMs, bareMs, ratios, editorPeak, barePeak;
+    QStringList editors{editor};
+    if (!earlier.isEmpty())
+        editors << earlier;
+    for (const QString &program : editors + QStringList{bare}) // warm the file cache for all
+        startOnce(program);
+    std::vector<Figures> figures(editors.size());
+    std::vector<double> bareMs, barePeak;
     for (int i = 0; i < runs; ++i) {
-        const std::optional<Start> e = startOnce(editor);
+        std::vector<Start> starts;
+        for (const QString &program : std::as_const(editors)) {
+            const std::optional<Start> e = startOnce(program);
+            if (!e) {
+                out << "a program did not report that it was ready: " << program << Qt::endl;
+                return 1;
+            }
+            starts.push_back(*e);
+        }
         const std::optional<Start> b = startOnce(bare);
-        if (!e || !b) {
-            out << "a program did not report that it was ready" << Qt::endl;
+        if (!b) {
+            out << "the bare window did not report that it was ready" << Qt::endl;
             return 1;
         }
-        editorMs.push_back(e->ms);
         bareMs.push_back(b->ms);
-        ratios.push_back(e->ms / b->ms);
-        editorPeak.push_back(e->peakMiB);
         barePeak.push_back(b->peakMiB);
+        // Font set-up time varies a lot from one start to the next and every program pays it, so
+        // the ratio is taken pair by pair, each editor start against the bare start of its round.
+        for (size_t k = 0; k < starts.size(); ++k) {
+            figures[k].ms.push_back(starts[k].ms);
+            figures[k].ratios.push_back(starts[k].ms / b->ms);
+            figures[k].peakMiB.push_back(starts[k].peakMiB);
+        }
     }
-    // Font set-up time varies a lot from one start to the next and both programs pay it, so the
-    // ratio is taken pair by pair, each editor start against the bare start right after it.
-    const double e = median(editorMs), b = median(bareMs), ratio = median(ratios);
-    const double ePeak = median(editorPeak), bPeak = median(barePeak);
+    const double b = median(bareMs), bPeak = median(barePeak);
+    const double ratio = median(figures[0].ratios), ePeak = median(figures[0].peakMiB);
+    const double baseline = earlier.isEmpty() ? (isRatio ? givenRatio : 0) : median(figures[1].ratios);
+    const auto ms = [](double v) { return QString::number(v, 'f', 1) + u" ms"; };
     // Rows that continue the table the core benchmark starts.
-    out << "| start-up to idle, stylewright (median of " << runs << ") | " << QString::number(e, 'f', 1) << " ms | | |"
+    out << "| start-up to idle, stylewright (median of " << runs << ") | " << ms(median(figures[0].ms)) << " | | |"
         << Qt::endl;
-    out << "| start-up to idle, bare eleven-tab window | " << QString::number(b, 'f', 1) << " ms | | |" << Qt::endl;
+    if (!earlier.isEmpty())
+        out << "| start-up to idle, the earlier build's stylewright | " << ms(median(figures[1].ms)) << " | | |"
+            << Qt::endl;
+    out << "| start-up to idle, bare eleven-tab window | " << ms(b) << " | | |" << Qt::endl;
+    if (!earlier.isEmpty())
+        out << "| the earlier build's start-up ratio (median of the pairs) | " << QString::number(baseline, 'f', 2)
+            << "× | | |" << Qt::endl;
     out << "| start-up ratio (median of the pairs) | " << QString::number(ratio, 'f', 2) << "× | ";
     if (baseline > 0)
         out << "≤ " << QString::number(baseline * 1.05, 'f', 2) << "× | "
             << (ratio <= baseline * 1.05 ? "met" : "MISSED");
     else
-        out << "within 5% of an earlier build's (give it as the second argument) | ";
+        out << "within 5% of an earlier build's (give its bench_start_editor or ratio as the second argument) | ";
     out << " |" << Qt::endl;
     out << "| peak memory at idle, stylewright | " << QString::number(ePeak, 'f', 1) << " MiB | | |" << Qt::endl;
     out << "| peak memory at idle, bare window | " << QString::number(bPeak, 'f', 1) << " MiB | | |" << Qt::endl;

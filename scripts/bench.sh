@@ -11,7 +11,7 @@ cd build/bench/bench
 ./bench_autosave
 ./bench_sheet_view
 QT_QPA_PLATFORM=offscreen ./bench_search
-./bench_startup "${1:-25}" ${2:-} # a second argument: an earlier build's ratio to stay within 5% of
+./bench_startup "${1:-25}" ${2:-} # a second argument: an earlier build's bench_start_editor, or its ratio, to stay within 5% of
 if [ -x ./bench_preview_latency ]; then # built when Qt WebEngine is there; the engine's notes go to standard error
   QT_QPA_PLATFORM=offscreen ./bench_preview_latency 2>/dev/null
   QT_QPA_PLATFORM=offscreen ./bench_looks 2>/dev/null

@@ -63,6 +63,9 @@ LookPictures::LookPictures(QString cacheFolder, QString program, QObject *parent
 LookPictures::~LookPictures()
 {
     m_copying.waitForDone();
+    QDir folder(m_folder);
+    for (const QString &part : folder.entryList({u'*' + kPartSuffix}, QDir::Files | QDir::Hidden))
+        folder.remove(part); // a copy a crash cut short
     if (m_process) {
         m_process->disconnect(this);
         m_process->kill();
@@ -231,8 +234,8 @@ void LookPictures::runFinished()
         startRun();
 }
 
-// The settings handed to the program and any picture it left unfinished. (A small copy being
-// written is the copier's to remove.)
+// The settings handed to the program and any picture it left unfinished. (Small copies being
+// written are left to the copier, and to the destructor.)
 void LookPictures::cleanUp()
 {
     QDir folder(m_folder);

@@ -2,37 +2,13 @@
 
 #include "options/option_set.h"
 #include "options/settings_file.h"
+#include "preview_run.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace stylewright;
-
-namespace {
-
-struct Run {
-    int status = -1;
-    QStringList lines;
-    QString errors;
-};
-
-Run check(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(PREVIEW_PROGRAM), arguments);
-    if (!process.waitForFinished(120000)) {
-        process.kill();
-        process.waitForFinished();
-        return {};
-    }
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts),
-            QString::fromLocal8Bit(process.readAllStandardError())};
-}
-
-} // namespace
 
 class TestCheckCommand : public QObject {
     Q_OBJECT
@@ -50,7 +26,7 @@ void TestCheckCommand::theDefaultLookHasFaintTexts()
 {
     const QString settings = m_dir.filePath(QStringLiteral("setup.ini"));
     QVERIFY(saveSettings(settings, OptionSet::withDefaults()));
-    const Run run = check({QStringLiteral("--settings"), settings, QStringLiteral("--check")});
+    const PreviewRun run = runPreviewProgram({QStringLiteral("--settings"), settings, QStringLiteral("--check")});
     QCOMPARE(run.status, 1);
     // Area, ratio, text colour, background colour, text: the navigation's blue on its grey layer.
     QVERIFY2(run.lines.contains(QStringLiteral("3.导航设置\t1.82:1\t#5577ff\t#595959\t首页")),
@@ -73,7 +49,7 @@ void TestCheckCommand::aReadableLookPasses()
     }
     const QString settings = m_dir.filePath(QStringLiteral("readable.ini"));
     QVERIFY(saveSettings(settings, look));
-    const Run run = check({QStringLiteral("--settings"), settings, QStringLiteral("--check")});
+    const PreviewRun run = runPreviewProgram({QStringLiteral("--settings"), settings, QStringLiteral("--check")});
     QVERIFY2(run.status == 0, qPrintable(run.lines.join(u'\n') + run.errors));
     // Only the texts over a picture may be listed.
     for (const QString &line : run.lines)
@@ -103,7 +79,7 @@ void TestCheckCommand::aFileThatCannotBeUsedIsRefused()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QString, said);
-    const Run run = check(arguments);
+    const PreviewRun run = runPreviewProgram(arguments);
     QCOMPARE(run.status, 2);
     QVERIFY(run.lines.isEmpty());
     QVERIFY2(run.errors.contains(said), qPrintable(run.errors));

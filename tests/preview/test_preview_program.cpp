@@ -3,6 +3,7 @@
 #include "local_http_server.h"
 #include "options/option_set.h"
 #include "options/settings_file.h"
+#include "preview_run.h"
 #include "support/helpers.h"
 
 #include <QBuffer>
@@ -15,28 +16,6 @@
 
 using namespace stylewright;
 using namespace stylewright::testing;
-
-namespace {
-
-struct Run {
-    int status = -1;
-    QString errors;
-};
-
-Run runPreview(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(PREVIEW_PROGRAM), arguments);
-    if (!process.waitForFinished(120000)) {
-        process.kill();
-        process.waitForFinished();
-        return {};
-    }
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromLocal8Bit(process.readAllStandardError())};
-}
-
-} // namespace
 
 class TestPreviewProgram : public QObject {
     Q_OBJECT
@@ -167,7 +146,7 @@ void TestPreviewProgram::badInputIsRefusedBeforeTheEngineStarts()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QString, said);
-    const Run run = runPreview(arguments);
+    const PreviewRun run = runPreviewProgram(arguments);
     QCOMPARE(run.status, 2);
     QVERIFY2(run.errors.contains(said), qPrintable(run.errors));
     QVERIFY(!run.errors.contains(QStringLiteral("Sandboxing"))); // the engine never started
